@@ -1,0 +1,160 @@
+#include "game.h"
+
+#include <string>
+
+namespace peg {
+
+namespace {
+
+bool InBoard(int col, int row)
+{
+    return col >= 0 && col <= BOARD_LAST && row >= 0 && row <= BOARD_LAST;
+}
+
+void CheckBoardIndex(int col, int row)
+{
+    if (!InBoard(col, row))
+        throw IndexError("board index (" + std::to_string(col) + ", " + std::to_string(row) + ") outside 0..9");
+}
+
+void CheckLogIndex(int slot, int entry)
+{
+    if (slot < 0 || slot > LOG_LAST_SLOT || entry < 0 || entry > LOG_LAST_ENTRY)
+        throw IndexError("move log index (" + std::to_string(slot) + ", " + std::to_string(entry) + ") outside bounds");
+}
+
+} // namespace
+
+Int16 Game::cell(int col, int row) const
+{
+    CheckBoardIndex(col, row);
+    return board_[col][row];
+}
+
+Int16 &Game::at(int col, int row)
+{
+    CheckBoardIndex(col, row);
+    return board_[col][row];
+}
+
+Int16 Game::logEntry(int slot, int entry) const
+{
+    CheckLogIndex(slot, entry);
+    return moveLog_[slot][entry];
+}
+
+void Game::setLogEntry(int slot, int entry, Int16 value)
+{
+    CheckLogIndex(slot, entry);
+    moveLog_[slot][entry] = value;
+}
+
+void Game::setSelection(bool flag, Int16 col, Int16 row)
+{
+    selection_ = {Int16(flag ? 1 : 0), col, row};
+}
+
+void Game::draw(Tile tile, int col, int row)
+{
+    if (view_)
+        view_->DrawTile(tile, col, row);
+}
+
+void Game::refresh()
+{
+    if (view_)
+        view_->RefreshBoard();
+}
+
+void Game::NewGame()
+{
+    pegsLeft_ = START_PEGS;
+    if (view_)
+        view_->ShowCount(pegsLeft_);
+    selection_[0] = 0;
+    for (int col = GAME_FIRST; col <= GAME_LAST; ++col) {
+        for (int row = GAME_FIRST; row <= GAME_LAST; ++row) {
+            Int16 &c = at(col, row);
+            c = CELL_NONE;
+            if (col > 2 && col < 6)
+                c = CELL_PEG;
+            if (row > 2 && row < 6)
+                c = CELL_PEG;
+        }
+    }
+    at(4, 4) = CELL_EMPTY;
+    if (view_)
+        view_->DrawBoard();
+}
+
+bool Game::IsLegalJump(int selCol, int selRow, int col, int row) const
+{
+    // Every test reads a neighbour of the target; a target whose neighbours
+    // fall off the grid (only a replayed move can name one) is never legal.
+    if (!InBoard(col - 1, row - 1) || !InBoard(col + 1, row + 1))
+        return false;
+    bool legal = false;
+    if (cell(col + 1, row) == CELL_PEG && selCol == col + 2 && selRow == row)
+        legal = true;
+    if (cell(col - 1, row) == CELL_PEG && selCol == col - 2 && selRow == row)
+        legal = true;
+    if (cell(col, row + 1) == CELL_PEG && selRow == row + 2 && selCol == col)
+        legal = true;
+    if (cell(col, row - 1) == CELL_PEG && selRow == row - 2 && selCol == col)
+        legal = true;
+    return legal;
+}
+
+ClickResult Game::CellClicked(int col, int row)
+{
+    if (!InBoard(col, row))
+        return ClickResult::Ignored;
+
+    ClickResult result = ClickResult::Ignored;
+    const Int16 clicked = cell(col, row);
+    if (clicked == CELL_PEG) {
+        if (hasSelection() && InBoard(selectedCol(), selectedRow())) {
+            draw(Tile::Pelny, selectedCol(), selectedRow());
+            refresh();
+        }
+        draw(Tile::Aktual, col, row);
+        refresh();
+        setSelection(true, Int16(col), Int16(row));
+        result = ClickResult::Selected;
+    }
+
+    const bool legal = IsLegalJump(selectedCol(), selectedRow(), col, row);
+    if (clicked != CELL_EMPTY || !hasSelection() || !legal)
+        return result;
+
+    const int fromC = selectedCol();
+    const int fromR = selectedRow();
+    // Play always moves from a peg inside the cross with a slot left for the
+    // move; a replayed move that breaks either is refused, never half done.
+    if (!InGameArea(fromC, fromR) || pegsLeft_ < 1)
+        return result;
+
+    draw(Tile::Pusty, fromC, fromR);
+    at(fromC, fromR) = CELL_EMPTY;
+    refresh();
+
+    draw(Tile::Pelny, col, row);
+    at(col, row) = CELL_PEG;
+    const int midC = (fromC + col) / 2;
+    const int midR = (fromR + row) / 2;
+    draw(Tile::Pusty, midC, midR);
+    at(midC, midR) = CELL_EMPTY;
+    refresh();
+
+    pegsLeft_ = Int16(pegsLeft_ - 1);
+    setLogEntry(pegsLeft_, fromCol, Int16(fromC));
+    setLogEntry(pegsLeft_, fromRow, Int16(fromR));
+    setLogEntry(pegsLeft_, toCol, Int16(col));
+    setLogEntry(pegsLeft_, toRow, Int16(row));
+    setSelection(false, Int16(col), Int16(row));
+    if (view_)
+        view_->ShowCount(pegsLeft_);
+    return ClickResult::Moved;
+}
+
+} // namespace peg

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+namespace peg {
+
+using Int16 = std::int16_t;
+
+// What a board cell holds. No other value is ever stored.
+inline constexpr Int16 CELL_NONE = 0;   // outside the cross, no hole
+inline constexpr Int16 CELL_EMPTY = 1;  // a hole without a peg
+inline constexpr Int16 CELL_PEG = 2;    // a hole with a peg
+
+inline constexpr int BOARD_LAST = 9;    // board indices run 0..9; play uses 1..7
+inline constexpr int GAME_FIRST = 1;
+inline constexpr int GAME_LAST = 7;
+inline constexpr int LOG_LAST_SLOT = 33;
+inline constexpr int LOG_LAST_ENTRY = 4;
+inline constexpr Int16 START_PEGS = 32;
+inline constexpr Int16 FIRST_SLOT = 31;  // the first move of a game lands in slot 31
+
+// Entries of a move-log slot; entry 0 is never used.
+enum LogEntry { fromCol = 1, fromRow = 2, toCol = 3, toRow = 4 };
+
+enum class Tile { Nieuzyt, Pusty, Pelny, Aktual };
+
+// Raised for an index outside an array's bounds: the access never happens.
+class IndexError : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+// What the game asks of the screen. The display implements it; tests record it.
+class BoardView {
+public:
+    virtual ~BoardView() = default;
+    virtual void DrawTile(Tile tile, int col, int row) = 0;  // into the off-screen image only
+    virtual void RefreshBoard() = 0;                          // show the image now
+    virtual void DrawBoard() = 0;                             // all 49 cells, then one refresh
+    virtual void ShowCount(Int16 pegsLeft) = 0;               // the counter label, repainted now
+};
+
+enum class ClickResult { Ignored, Selected, Moved };
+
+using MoveLog = std::array<std::array<Int16, LOG_LAST_ENTRY + 1>, LOG_LAST_SLOT + 1>;
+
+class Game {
+public:
+    explicit Game(BoardView *view = nullptr) : view_(view) {}
+
+    void setView(BoardView *view) { view_ = view; }
+
+    void NewGame();
+    bool IsLegalJump(int selCol, int selRow, int col, int row) const;
+    ClickResult CellClicked(int col, int row);
+
+    Int16 cell(int col, int row) const;
+    Int16 pegsLeft() const { return pegsLeft_; }
+    bool hasSelection() const { return selection_[0] == 1; }
+    Int16 selectedCol() const { return selection_[1]; }
+    Int16 selectedRow() const { return selection_[2]; }
+    Int16 replayTarget() const { return replayTarget_; }
+    Int16 logEntry(int slot, int entry) const;
+    const MoveLog &moveLog() const { return moveLog_; }
+
+    // Used by the replay, which drives moves straight from a move file.
+    void setSelection(bool flag, Int16 col, Int16 row);
+    void setSelectionFlag(bool flag) { selection_[0] = flag ? 1 : 0; }
+    void setReplayTarget(Int16 target) { replayTarget_ = target; }
+    void setLogEntry(int slot, int entry, Int16 value);
+
+private:
+    Int16 &at(int col, int row);
+    void draw(Tile tile, int col, int row);
+    void refresh();
+
+    BoardView *view_;
+    std::array<std::array<Int16, BOARD_LAST + 1>, BOARD_LAST + 1> board_{};  // [col][row]
+    std::array<Int16, 3> selection_{};  // flag, column, row
+    Int16 pegsLeft_ = 0;
+    MoveLog moveLog_{};
+    Int16 replayTarget_ = 0;
+};
+
+inline bool InGameArea(int col, int row)
+{
+    return col >= GAME_FIRST && col <= GAME_LAST && row >= GAME_FIRST && row <= GAME_LAST;
+}
+
+} // namespace peg
