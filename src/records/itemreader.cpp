@@ -1,0 +1,261 @@
+#include "itemreader.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace peg {
+
+namespace {
+
+constexpr char CR = '\r';
+constexpr char LF = '\n';
+constexpr char BLANK = ' ';
+constexpr char QUOTE = '"';
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Optional sign, optional decimal point, at least one digit; nothing else.
+bool IsDecimal(const std::string &s)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    bool digits = false, point = false;
+    for (; i < s.size(); ++i) {
+        if (IsDigit(s[i]))
+            digits = true;
+        else if (s[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
+// Length of the UTF-8 sequence starting at i, or 0 when it is not one.
+std::size_t Utf8Length(const std::string &s, std::size_t i)
+{
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = b(i);
+    if (lead < 0x80)
+        return 1;
+    std::size_t len = 0;
+    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        len = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        len = 3;
+        if (lead == 0xE0) lo = 0xA0;
+        if (lead == 0xED) hi = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        len = 4;
+        if (lead == 0xF0) lo = 0x90;
+        if (lead == 0xF4) hi = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + len > s.size() || b(i + 1) < lo || b(i + 1) > hi)
+        return 0;
+    for (std::size_t k = 2; k < len; ++k)
+        if (b(i + k) < 0x80 || b(i + k) > 0xBF)
+            return 0;
+    return len;
+}
+
+} // namespace
+
+std::string ItemPlace(int line, int item)
+{
+    return "wiersz " + std::to_string(line) + ", pozycja " + std::to_string(item) + ": ";
+}
+
+std::string QuoteItem(const std::string &raw)
+{
+    std::string out = "\u201E";
+    for (std::size_t i = 0; i < raw.size();) {
+        const std::size_t len = Utf8Length(raw, i);
+        if (len == 0) {
+            out += "\uFFFD";
+            ++i;
+        } else {
+            out.append(raw, i, len);
+            i += len;
+        }
+    }
+    return out + "\u201D";
+}
+
+std::string ItemValue::AsText() const
+{
+    if (!isNumber)
+        return text;
+    if (number == 0)
+        return "0";  // also for -0
+    char buf[400];
+    // Fixed notation: a file name or caption wants 1000000, not 1e+06.
+    const auto res = std::to_chars(buf, buf + sizeof buf, number, std::chars_format::fixed);
+    return std::string(buf, res.ptr);
+}
+
+ItemReader::ItemReader(std::string content) : data_(std::move(content)) {}
+
+int ItemReader::line() const
+{
+    return line_;
+}
+
+int ItemReader::itemsRead() const
+{
+    return items_;
+}
+
+bool ItemReader::atLineEnd() const
+{
+    return !atEnd() && (data_[pos_] == CR || data_[pos_] == LF);
+}
+
+void ItemReader::skipLineEnd()
+{
+    if (data_[pos_] == CR && pos_ + 1 < data_.size() && data_[pos_ + 1] == LF)
+        ++pos_;
+    ++pos_;
+    ++line_;
+}
+
+void ItemReader::advance()
+{
+    if (atLineEnd())
+        skipLineEnd();
+    else
+        ++pos_;
+}
+
+void ItemReader::skipBlanksAndLineEnds()
+{
+    while (!atEnd() && (data_[pos_] == BLANK || atLineEnd()))
+        advance();
+}
+
+void ItemReader::startItem()
+{
+    skipBlanksAndLineEnds();
+    itemLine_ = line_;
+    if (atEnd()) {
+        // The line the file ends on, not the empty one after its last line end.
+        const bool endsWithLineEnd = !data_.empty() && (data_.back() == CR || data_.back() == LF);
+        const int lastLine = endsWithLineEnd && line_ > 1 ? line_ - 1 : line_;
+        throw ItemError(ItemError::Kind::EndOfFile, lastLine, items_ + 1, {},
+                        "wiersz " + std::to_string(lastLine) + ": plik kończy się przed pozycją " +
+                            std::to_string(items_ + 1));
+    }
+}
+
+void ItemReader::finishItem()
+{
+    while (!atEnd() && data_[pos_] != ',' && !atLineEnd())
+        ++pos_;
+    if (!atEnd())
+        advance();
+}
+
+std::string ItemReader::takeText()
+{
+    std::string text;
+    if (data_[pos_] == QUOTE) {
+        // Runs to the closing quote, across commas and line ends alike;
+        // an unclosed quote runs to the end of the file.
+        advance();
+        const std::size_t begin = pos_;
+        while (!atEnd() && data_[pos_] != QUOTE)
+            advance();
+        text = data_.substr(begin, pos_ - begin);
+        finishItem();  // drops the quote and whatever trails it
+    } else {
+        while (!atEnd() && data_[pos_] != ',' && !atLineEnd())
+            text += data_[pos_++];
+        if (!atEnd())
+            advance();
+        const auto last = text.find_last_not_of(BLANK);
+        text.erase(last == std::string::npos ? 0 : last + 1);
+    }
+    ++items_;
+    return text;
+}
+
+void ItemReader::fail(ItemError::Kind kind, const std::string &itemText, const std::string &what) const
+{
+    throw ItemError(kind, itemLine_, items_ + 1, itemText, ItemPlace(itemLine_, items_ + 1) + what);
+}
+
+std::string ItemReader::ReadText()
+{
+    startItem();
+    return takeText();
+}
+
+std::int16_t ItemReader::ReadInt16()
+{
+    startItem();
+    const std::size_t begin = pos_;
+    while (!atEnd() && data_[pos_] != BLANK && data_[pos_] != ',' && !atLineEnd())
+        ++pos_;
+    const std::string raw = data_.substr(begin, pos_ - begin);
+
+    if (!atEnd() && data_[pos_] == BLANK) {
+        // The blank stays for the next read, unless only blanks stand before
+        // a comma: "4 , 5" is the two items 4 and 5, not 4, nothing and 5.
+        std::size_t p = pos_;
+        while (p < data_.size() && data_[p] == BLANK)
+            ++p;
+        if (p < data_.size() && data_[p] == ',')
+            pos_ = p + 1;
+    } else if (!atEnd()) {
+        advance();
+    }
+
+    std::size_t i = 0;
+    const bool negative = !raw.empty() && raw[0] == '-';
+    if (!raw.empty() && (raw[0] == '-' || raw[0] == '+'))
+        i = 1;
+    if (i == raw.size())
+        fail(ItemError::Kind::NotANumber, raw, QuoteItem(raw) + " nie jest liczbą całkowitą");
+    long value = 0;
+    for (; i < raw.size(); ++i) {
+        if (!IsDigit(raw[i]))
+            fail(ItemError::Kind::NotANumber, raw, QuoteItem(raw) + " nie jest liczbą całkowitą");
+        if (value <= 32768)  // beyond this it overflows anyway; keeps long from overflowing
+            value = value * 10 + (raw[i] - '0');
+    }
+    if (negative)
+        value = -value;
+    if (value < -32768 || value > 32767)
+        fail(ItemError::Kind::Overflow, raw,
+             "liczba " + QuoteItem(raw) + " przekracza zakres od -32768 do 32767");
+    ++items_;
+    return static_cast<std::int16_t>(value);
+}
+
+ItemValue ItemReader::ReadValue()
+{
+    startItem();
+    const bool quoted = data_[pos_] == QUOTE;
+    ItemValue v;
+    v.text = takeText();
+    if (quoted || !IsDecimal(v.text))
+        return v;
+    // from_chars takes no plus sign, and unlike strtod ignores the locale.
+    const char *first = v.text.data() + (v.text[0] == '+' ? 1 : 0);
+    const char *last = v.text.data() + v.text.size();
+    double number = 0;
+    const auto res = std::from_chars(first, last, number, std::chars_format::fixed);
+    if (res.ec == std::errc() && res.ptr == last) {
+        v.isNumber = true;
+        v.number = number;
+    }
+    return v;
+}
+
+} // namespace peg

@@ -1,0 +1,106 @@
+#include "movefile.h"
+
+#include "itemreader.h"
+
+#include <cstdlib>
+
+namespace peg {
+
+namespace {
+
+constexpr const char *LINE_END = "\r\n";
+
+// Sign position (blank or minus), the digits, one blank.
+void AppendNumber(std::string &out, Int16 value)
+{
+    out += value < 0 ? '-' : ' ';
+    out += std::to_string(std::abs(int(value)));
+    out += ' ';
+}
+
+// Polish names of the four entries of a move, in file order.
+const char *const ENTRY_NAMES[] = {"kolumna pola startowego", "rząd pola startowego",
+                                   "kolumna pola docelowego", "rząd pola docelowego"};
+
+} // namespace
+
+std::string FormatMoveFile(Int16 pegsLeft, const MoveLog &log)
+{
+    if (pegsLeft < 0)
+        throw IndexError("move log slot " + std::to_string(pegsLeft) + " outside bounds");
+    std::string out = MOVE_FILE_HEADER;
+    out += LINE_END;
+    AppendNumber(out, pegsLeft);
+    out += LINE_END;
+    for (int slot = FIRST_SLOT; slot >= pegsLeft; --slot) {
+        for (int entry = fromCol; entry <= toRow; ++entry)
+            AppendNumber(out, log[slot][entry]);
+        out += LINE_END;
+    }
+    return out;
+}
+
+std::string FormatMoveFile(const Game &game)
+{
+    return FormatMoveFile(game.pegsLeft(), game.moveLog());
+}
+
+MoveFile ParseMoveFile(const std::string &content)
+{
+    ItemReader reader(content);
+    MoveFile file;
+    int movesNeeded = 0;
+    // A fault in the item just read, with where it stands.
+    const auto refuse = [&reader](const std::string &what) {
+        return MoveFileError(reader.lastItemLine(), reader.itemsRead(),
+                             ItemPlace(reader.lastItemLine(), reader.itemsRead()) + what);
+    };
+    try {
+        const ItemValue header = reader.ReadValue();
+        if (header.isNumber)
+            throw refuse("brak nagłówka, plik zaczyna się od liczby " + QuoteItem(header.text));
+
+        file.pegsLeft = reader.ReadInt16();
+        if (file.pegsLeft < 1 || file.pegsLeft > START_PEGS)
+            throw refuse("liczba pozostałych pionów wynosi " + std::to_string(file.pegsLeft) +
+                         ", poza zakresem od 1 do 32");
+
+        movesNeeded = START_PEGS - file.pegsLeft;
+        for (int m = 0; m < movesNeeded; ++m) {
+            Int16 v[4];
+            for (int e = 0; e < 4; ++e) {
+                v[e] = reader.ReadInt16();
+                if (v[e] < GAME_FIRST || v[e] > GAME_LAST)
+                    throw refuse(std::string(ENTRY_NAMES[e]) + " w ruchu " + std::to_string(m + 1) +
+                                 " wynosi " + std::to_string(v[e]) + ", poza zakresem od 1 do 7");
+            }
+            file.moves.push_back({v[0], v[1], v[2], v[3]});
+        }
+    } catch (const ItemError &e) {
+        std::string what = e.what();
+        if (e.kind == ItemError::Kind::EndOfFile && movesNeeded > 0)
+            what += " (licznik " + std::to_string(file.pegsLeft) + " wymaga " + std::to_string(movesNeeded) +
+                    " ruchów, pełnych ruchów w pliku: " + std::to_string(file.moves.size()) + ")";
+        throw MoveFileError(e.line, e.item, what);
+    }
+    return file;
+}
+
+void ApplyMoveFile(const MoveFile &file, Game &game)
+{
+    if (file.pegsLeft < 1 || file.pegsLeft > START_PEGS ||
+        file.moves.size() != std::size_t(START_PEGS - file.pegsLeft))
+        throw std::invalid_argument("move file holds " + std::to_string(file.moves.size()) +
+                                    " moves for the counter " + std::to_string(file.pegsLeft));
+    game.setReplayTarget(file.pegsLeft);
+    int slot = FIRST_SLOT;
+    for (const Move &m : file.moves) {
+        game.setLogEntry(slot, fromCol, m.fromCol);
+        game.setLogEntry(slot, fromRow, m.fromRow);
+        game.setLogEntry(slot, toCol, m.toCol);
+        game.setLogEntry(slot, toRow, m.toRow);
+        --slot;
+    }
+}
+
+} // namespace peg
