@@ -1,0 +1,375 @@
+// The built-in board pictures, drawn in code so the program needs no picture
+// files at start-up. The grain comes from our own generator and a fixed seed,
+// so every run draws the same board.
+#include "builtintiles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace peg {
+namespace {
+
+constexpr int kSize = 60;
+constexpr int kIconSize = 32;
+
+// xorshift32: tiny and fully defined, unlike the standard distributions,
+// whose output differs between library implementations.
+class Grain {
+public:
+    explicit Grain(std::uint32_t seed) : state_(seed ? seed : 1u) {}
+
+    std::uint32_t next()
+    {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return state_;
+    }
+
+    // Uniform on 0..n-1; the top remainder is rejected so no value is favoured.
+    int below(std::uint32_t n)
+    {
+        const std::uint64_t limit = ((std::uint64_t(1) << 32) / n) * n;
+        for (;;) {
+            const std::uint32_t r = next();
+            if (r < limit)
+                return int(r % n);
+        }
+    }
+
+private:
+    std::uint32_t state_;
+};
+
+constexpr std::uint32_t kGrainSeed = 0x6b656c62u;
+
+struct Rgb {
+    float r = 0, g = 0, b = 0;
+};
+
+// Premultiplied colour with coverage.
+struct Rgba {
+    float r = 0, g = 0, b = 0, a = 0;
+};
+
+using Canvas = std::vector<Rgb>;
+using Layer = std::vector<Rgba>;
+
+inline int At(int x, int y) { return y * kSize + x; }
+
+Rgb Mix(Rgb a, Rgb b, float t)
+{
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+void Over(Rgb &dst, const Rgba &src)
+{
+    dst.r = src.r + dst.r * (1 - src.a);
+    dst.g = src.g + dst.g * (1 - src.a);
+    dst.b = src.b + dst.b * (1 - src.a);
+}
+
+Rgba Premul(Rgb c, float a) { return {c.r * a, c.g * a, c.b * a, a}; }
+
+struct Ellipse {
+    double cx, cy, rx, ry;
+    double tilt = 0;  // radians, clockwise on screen
+
+    double rho(double x, double y) const
+    {
+        double dx = x - cx, dy = y - cy;
+        if (tilt != 0) {
+            const double c = std::cos(tilt), s = std::sin(tilt);
+            const double u = c * dx + s * dy, v = -s * dx + c * dy;
+            dx = u, dy = v;
+        }
+        dx /= rx, dy /= ry;
+        return dx * dx + dy * dy;
+    }
+    bool contains(double x, double y) const { return rho(x, y) <= 1.0; }
+    constexpr Ellipse moved(double ox, double oy) const { return {cx + ox, cy + oy, rx, ry, tilt}; }
+    constexpr Ellipse grown(double k) const { return {cx, cy, rx * k, ry * k, tilt}; }
+};
+
+// Pixel (x, y) has its centre at (x, y).
+constexpr Ellipse kDisc{28.0, 26.5, 19.6, 20.9};
+// The shadow is the disc's own outline, pushed down-right into a crescent.
+constexpr double kShadowDx = 6.0, kShadowDy = 5.0;
+
+constexpr Rgb kShadow{153, 51, 0};
+constexpr Rgb kGlass{33, 33, 33};
+constexpr Rgb kGreen{151, 202, 2};
+constexpr Rgb kCore{253, 202, 201};
+constexpr Rgb kOrange{242, 102, 8};
+constexpr Rgb kOrangeDeep{150, 62, 20};
+constexpr Rgb kPale{238, 243, 222};
+constexpr Rgb kCoreLight{255, 238, 234};
+
+// The swirl, as a colour at a point, or no coverage outside it. A C-shaped
+// green band hugs a pale core from the left; the band's outer edge carries
+// a thin pale stripe, and an orange streak sits in the core's upper right.
+Rgba SwirlAt(double x, double y)
+{
+    constexpr Ellipse outer{28.5, 27.0, 12.0, 15.5};
+    constexpr Ellipse band = outer.moved(2.1, 0.0);
+    constexpr Ellipse core{32.0, 27.3, 8.2, 10.6, 0.3};
+    constexpr Ellipse seam = core.grown(1.1);
+    constexpr Ellipse streakCut = core.moved(-3.0, 3.2);
+
+    if (!outer.contains(x, y))
+        return {};
+    if (!band.contains(x, y))
+        return Premul(x < outer.cx ? kPale : kGreen, 1);
+    if (!seam.contains(x, y))
+        return Premul(kGreen, 1);
+    if (!core.contains(x, y))
+        return {};
+    if (!streakCut.contains(x, y) && y < core.cy + 1) {
+        // Brightest along the middle of the streak, deeper towards the glass.
+        const double depth = std::clamp((core.rho(x, y) - 0.6) / 0.4, 0.0, 1.0);
+        return Premul(Mix(kOrange, kOrangeDeep, float(depth * depth)), 1);
+    }
+    // A soft lighter patch up and left in the core catches the light.
+    const double glint = std::exp(-(std::pow(x - 29.5, 2) + std::pow(y - 22.5, 2)) / 8.0);
+    return Premul(Mix(kCore, kCoreLight, float(0.8 * glint)), 1);
+}
+
+template <typename Fn>
+Layer Sample(Fn fn, double ox, double oy, int n)
+{
+    Layer layer(kSize * kSize);
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) {
+            Rgba sum;
+            for (int j = 0; j < n; ++j)
+                for (int i = 0; i < n; ++i) {
+                    const double sx = x - ox + (i + 0.5) / n - 0.5;
+                    const double sy = y - oy + (j + 0.5) / n - 0.5;
+                    const Rgba s = fn(sx, sy);
+                    sum.r += s.r, sum.g += s.g, sum.b += s.b, sum.a += s.a;
+                }
+            const float k = 1.0f / float(n * n);
+            layer[At(x, y)] = {sum.r * k, sum.g * k, sum.b * k, sum.a * k};
+        }
+    return layer;
+}
+
+Layer Solid(const Ellipse &e, Rgb colour, double ox, double oy, int n)
+{
+    return Sample([&](double x, double y) { return e.contains(x, y) ? Premul(colour, 1) : Rgba{}; },
+                  ox, oy, n);
+}
+
+// Separable blur of a layer; beyond the tile the layer is empty.
+Layer Blur(const Layer &src, const std::vector<float> &kernel)
+{
+    const int half = int(kernel.size() / 2);
+    auto pass = [&](const Layer &in, int sx, int sy) {
+        Layer out(in.size());
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) {
+                Rgba acc;
+                for (int k = -half; k <= half; ++k) {
+                    const int px = x + k * sx, py = y + k * sy;
+                    if (px < 0 || py < 0 || px >= kSize || py >= kSize)
+                        continue;
+                    const Rgba &p = in[At(px, py)];
+                    const float w = kernel[std::size_t(k + half)];
+                    acc.r += p.r * w, acc.g += p.g * w, acc.b += p.b * w, acc.a += p.a * w;
+                }
+                out[At(x, y)] = acc;
+            }
+        return out;
+    };
+    return pass(pass(src, 1, 0), 0, 1);
+}
+
+std::vector<float> Gaussian(double sigma)
+{
+    const int half = int(std::ceil(sigma * 3));
+    std::vector<float> k(std::size_t(2 * half + 1));
+    double sum = 0;
+    for (int i = -half; i <= half; ++i)
+        sum += k[std::size_t(i + half)] = float(std::exp(-0.5 * i * i / (sigma * sigma)));
+    for (float &v : k)
+        v = float(v / sum);
+    return k;
+}
+
+void Composite(Canvas &canvas, const Layer &layer)
+{
+    for (std::size_t i = 0; i < canvas.size(); ++i)
+        Over(canvas[i], layer[i]);
+}
+
+// The swirl lies well inside the disc, so it needs no clipping to it.
+Layer Swirl(double ox, double oy, const std::vector<float> &blur)
+{
+    return Blur(Sample(SwirlAt, ox, oy, 4), blur);
+}
+
+Canvas Background()
+{
+    Canvas canvas(kSize * kSize);
+    Grain grain(kGrainSeed);
+    for (Rgb &p : canvas) {
+        const int v = 100 + grain.below(61);
+        p = {float(v), float(v - 51), float(std::max(0, v - 153))};
+    }
+    return canvas;
+}
+
+void DrawHole(Canvas &canvas)
+{
+    // Grey by distance from the centre: a flat floor rising to a light rim.
+    static constexpr int kLevels[] = {152, 152, 152, 152, 152, 157, 163, 173, 190, 206, 216, 220, 222};
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) {
+            // Doubled coordinates keep the half-pixel centre exact.
+            const int dx2 = 2 * x - 63, dy2 = 2 * (y - 30);
+            const int d2 = dx2 * dx2 + dy2 * dy2;
+            if (d2 > 4 * 145)
+                continue;
+            const int ring = std::min(12, int(std::lround(std::sqrt(double(d2)) / 2)));
+            const float g = float(kLevels[ring]);
+            canvas[At(x, y)] = {g, g, g};
+        }
+}
+
+void DrawPeg(Canvas &canvas)
+{
+    Composite(canvas, Solid(kDisc.moved(kShadowDx, kShadowDy), kShadow, 0, 0, 1));
+    Composite(canvas, Solid(kDisc, kGlass, 0, 0, 1));
+    // A light blur lets the swirl's colours melt into each other and into the glass.
+    Composite(canvas, Swirl(0, 0, {0.25f, 0.5f, 0.25f}));
+}
+
+// The selected peg: everything softened, sitting in a dark glow that eats
+// into the board towards the lower right.
+void DrawSelectedPeg(Canvas &canvas)
+{
+    constexpr int left = 7, top = 2;
+    constexpr double lift = 0.5;
+    const Canvas plain = canvas;
+
+    // Fade the effect in over a few pixels so its left and top ends leave no seam.
+    auto reach = [](int x, int y) {
+        return std::min(1.0f, float(x - left + 1) / 5) * std::min(1.0f, float(y - top + 1) / 5);
+    };
+
+    for (int y = top; y < kSize; ++y)
+        for (int x = left; x < kSize; ++x) {
+            Rgb mean;
+            int n = 0;
+            for (int j = -1; j <= 1; ++j)
+                for (int i = -1; i <= 1; ++i) {
+                    const int px = x + i, py = y + j;
+                    if (px < 0 || py < 0 || px >= kSize || py >= kSize)
+                        continue;
+                    const Rgb &p = plain[At(px, py)];
+                    mean.r += p.r, mean.g += p.g, mean.b += p.b, ++n;
+                }
+            mean = {mean.r / n, mean.g / n, mean.b / n};
+            canvas[At(x, y)] = Mix(plain[At(x, y)], mean, 0.8f * reach(x, y));
+        }
+
+    const std::vector<float> soft = Gaussian(1.5);
+    Composite(canvas, Blur(Solid(kDisc.moved(kShadowDx, kShadowDy), kShadow, lift, lift, 4), soft));
+
+    const Ellipse glowShape{kDisc.cx + 5, kDisc.cy + 5, kDisc.rx + 4, kDisc.ry + 4};
+    const Layer glow = Blur(Solid(glowShape, {}, lift, lift, 2), Gaussian(5.5));
+    for (int y = top; y < kSize; ++y)
+        for (int x = left; x < kSize; ++x) {
+            const float dark = 1 - 0.72f * glow[At(x, y)].a * reach(x, y);
+            Rgb &p = canvas[At(x, y)];
+            p = {p.r * dark, p.g * dark, p.b * dark};
+        }
+
+    Composite(canvas, Blur(Solid(kDisc, kGlass, lift, lift, 4), soft));
+    // Softer than the disc's edge, so the swirl keeps its colours.
+    Composite(canvas, Swirl(lift, lift, Gaussian(0.8)));
+
+    // The glow's tails stay inside its box; the board outside is untouched.
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x)
+            if (x < left || y < top)
+                canvas[At(x, y)] = plain[At(x, y)];
+}
+
+int Channel(float v) { return std::clamp(int(std::lround(v)), 0, 255); }
+
+QImage ToImage(const Canvas &canvas)
+{
+    QImage img(kSize, kSize, QImage::Format_RGB32);
+    for (int y = 0; y < kSize; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < kSize; ++x) {
+            const Rgb &p = canvas[At(x, y)];
+            line[x] = qRgb(Channel(p.r), Channel(p.g), Channel(p.b));
+        }
+    }
+    return img;
+}
+
+} // namespace
+
+QImage BuiltinTile(Tile tile)
+{
+    Canvas canvas = Background();
+    switch (tile) {
+    case Tile::Nieuzyt:
+        break;
+    case Tile::Pusty:
+        DrawHole(canvas);
+        break;
+    case Tile::Pelny:
+        DrawPeg(canvas);
+        break;
+    case Tile::Aktual:
+        DrawSelectedPeg(canvas);
+        break;
+    }
+    return ToImage(canvas);
+}
+
+QImage BuiltinIcon()
+{
+    // A red disc with a cross of holes, drawn at pixel centres.
+    constexpr double cx = 16.0, cy = 15.5, radius = 14.7, rimWidth = 1.5;
+    constexpr int purpleFrom = 6;  // the line runs down the sides, never over the top
+    const QRgb red = qRgb(155, 0, 0), rim = qRgb(124, 0, 0);
+    const QRgb purple = qRgb(128, 0, 128), hole = qRgb(235, 235, 235);
+
+    auto inside = [&](int x, int y) { return std::hypot(x - cx, y - cy) <= radius; };
+    auto onRim = [&](int x, int y) { return inside(x, y) && std::hypot(x - cx, y - cy) > radius - rimWidth; };
+
+    QImage img(kIconSize, kIconSize, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    for (int y = 0; y < kIconSize; ++y)
+        for (int x = 0; x < kIconSize; ++x) {
+            if (!inside(x, y))
+                continue;
+            QRgb c = red;
+            if (onRim(x, y))
+                c = rim;
+            else if (y >= purpleFrom
+                     && (onRim(x - 1, y) || onRim(x + 1, y) || onRim(x, y - 1) || onRim(x, y + 1)))
+                c = purple;
+            img.setPixel(x, y, c);
+        }
+
+    static constexpr int kRows[] = {4, 8, 12, 15, 18, 21, 24, 27};
+    static constexpr int kArm[] = {13, 17, 21};
+    static constexpr int kBar[] = {6, 9, 13, 17, 21, 24, 27};
+    for (int y : kRows) {
+        const bool bar = y >= 12 && y <= 18;
+        for (int x : bar ? std::span<const int>(kBar) : std::span<const int>(kArm))
+            img.setPixel(x, y, hole);
+    }
+    return img;
+}
+
+} // namespace peg

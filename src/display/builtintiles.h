@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+#include "game.h"
+
+namespace peg {
+
+// The tiles the board shows until a board look is applied, drawn in code
+// from a fixed seed so every run (and every test) sees the same pixels.
+// Each is 60 by 60, QImage::Format_RGB32, opaque.
+QImage BuiltinTile(Tile tile);
+
+// The 32 by 32 window icon, QImage::Format_ARGB32 with transparent outside.
+QImage BuiltinIcon();
+
+} // namespace peg

@@ -1,0 +1,46 @@
+// Writes the built-in tiles and the icon as PNG files, for looking at them.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+
+#include "builtintiles.h"
+
+int main(int argc, char **argv)
+{
+    // Nothing is shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.exists() && !QDir().mkpath(dir.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    struct Out {
+        const char *name;
+        QImage image;
+    };
+    const Out outs[] = {
+        {"nieuzyt.png", peg::BuiltinTile(peg::Tile::Nieuzyt)},
+        {"pusty.png", peg::BuiltinTile(peg::Tile::Pusty)},
+        {"pelny.png", peg::BuiltinTile(peg::Tile::Pelny)},
+        {"aktual.png", peg::BuiltinTile(peg::Tile::Aktual)},
+        {"icon.png", peg::BuiltinIcon()},
+    };
+    int failures = 0;
+    for (const Out &out : outs) {
+        const QString path = dir.filePath(QString::fromLatin1(out.name));
+        if (!out.image.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
+}
