@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "game.h"
+#include "tilerenderer.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+namespace peg {
+
+class BoardPicture;
+class Panel;
+
+// The game's one window. It owns the game state, the board picture, the
+// tile pictures, the three panels over the board and the replay timer.
+class Kelbor : public QWidget, public BoardView {
+    Q_OBJECT
+public:
+    explicit Kelbor(QWidget *parent = nullptr);
+    ~Kelbor() override;
+
+    Game &game() { return game_; }
+    const TileRenderer &renderer() const { return renderer_; }
+
+    // Event handlers, named after their control and event.
+    void Form_Load();
+    void BTNreset_Click();
+    void BTNmata_Click();
+    void MODanul_Click();
+    void BTNzapr_Click();
+    void ZaprAnul_Click();
+    void ODTAnu_Click();
+    void BTNOdt_Click();
+    void Mapa_MouseDown(Qt::MouseButton button, QPoint pixel);
+    void ZaprOK_Click();
+    void OdtOK_Click();
+    void SPDQ_Click();
+    void SPDM_Click();
+    void SPDSL_Click();
+    void TMOdt_Timer();
+
+    bool replayRunning() const;
+
+    // Where file problems are told to the player; a message box unless a
+    // test puts itself here.
+    std::function<void(const QString &title, const QString &text)> reportProblem;
+
+    // BoardView
+    void DrawTile(Tile tile, int col, int row) override;
+    void RefreshBoard() override;
+    void DrawBoard() override;
+    void ShowCount(Int16 pegsLeft) override;
+
+    // The controls, by their names in the window's design.
+    BoardPicture *Mapa = nullptr;
+    QFrame *Tiles = nullptr;
+    QLabel *PCnieuzyt = nullptr, *PCpusty = nullptr, *PCpelny = nullptr, *PCaktual = nullptr;
+    QLabel *Label1 = nullptr, *LBile = nullptr;
+    QPushButton *BTNreset = nullptr, *BTNzapr = nullptr, *BTNOdt = nullptr, *Pomoc = nullptr, *BTNmata = nullptr;
+
+    Panel *FMmod = nullptr;
+    QLabel *MODnazwa = nullptr;
+    QListWidget *FLmod = nullptr;
+    QPushButton *MODzast = nullptr, *MODok = nullptr, *MODanul = nullptr;
+
+    Panel *Odt = nullptr;
+    QListWidget *PlikOd = nullptr;
+    QPushButton *SPDQ = nullptr, *SPDM = nullptr, *SPDSL = nullptr, *OdtOK = nullptr, *ODTAnu = nullptr;
+
+    Panel *FMzapr = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *plik = nullptr;
+    QPushButton *ZaprOK = nullptr, *ZaprAnul = nullptr;
+
+    QTimer *TMOdt = nullptr;
+
+private:
+    void buildControls();
+    void setTabOrderFromDesign();
+    void showTilePictures();
+    static void FillFileList(QListWidget *list, const QString &pattern);
+    void startReplayAt(int intervalMs);
+    void endReplay();
+    void problem(const QString &title, const QString &text);
+
+    Game game_;
+    TileRenderer renderer_;
+};
+
+} // namespace peg

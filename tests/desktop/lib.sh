@@ -1,0 +1,102 @@
+# Shared by the real-window tests: a private Xvfb, the game in a scratch
+# folder, real mouse clicks and pixel checks on screenshots.
+set -euo pipefail
+
+PROGRAM="$1"
+TILEDUMP="$2"
+WORK="$(mktemp -d)"
+XVFB_PID=""
+GAME_PID=""
+
+cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_xvfb() {
+    exec 3>"$WORK/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    exec 3>&-
+    for _ in $(seq 100); do
+        [ -s "$WORK/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$WORK/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$WORK/display")"
+    unset QT_QPA_PLATFORM
+}
+
+# Starts the game in folder $1 and waits for its window; sets WIN_X, WIN_Y.
+start_game() {
+    (cd "$1" && exec "$PROGRAM") >"$WORK/game.log" 2>&1 &
+    GAME_PID=$!
+    local id=""
+    for _ in $(seq 200); do
+        id=$(xdotool search --name "^Kelb's Pegboard$" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && break
+        id=""
+        sleep 0.05
+    done
+    [ -n "$id" ] || fail "the game window did not appear: $(cat "$WORK/game.log")"
+    WIN_X=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
+    WIN_Y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $4}')
+    sleep 0.3
+}
+
+# Board cell (col, row) centre, in screen pixels: the board starts 16 pixels in.
+cell_x() { echo $((WIN_X + 16 + ($1 - 1) * 60 + 30)); }
+cell_y() { echo $((WIN_Y + 16 + ($1 - 1) * 60 + 30)); }
+
+click_at() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.05
+    xdotool click 1
+    sleep 0.2
+}
+
+click_cell() { click_at "$(cell_x "$1")" "$(cell_y "$2")"; }
+
+# A point inside the window, in window pixels.
+click_window() { click_at $((WIN_X + $1)) $((WIN_Y + $2)); }
+
+type_text() { xdotool type --delay 20 "$1"; sleep 0.2; }
+
+screenshot() { import -window root "$WORK/shot.png"; }
+
+# Number of pixels by which the screenshot's cell (col, row) differs from a picture.
+cell_diff() {
+    local x=$((WIN_X + 16 + ($1 - 1) * 60)) y=$((WIN_Y + 16 + ($2 - 1) * 60))
+    convert "$WORK/shot.png" -crop "60x60+$x+$y" +repage "$WORK/cell.png"
+    compare -metric AE "$WORK/cell.png" "$3" null: 2>&1 || true
+}
+
+expect_cell() {
+    local d
+    d=$(cell_diff "$1" "$2" "$3")
+    [ "$d" = "0" ] || fail "cell ($1, $2) differs from $(basename "$3") in $d pixels"
+}
+
+dump_tiles() {
+    mkdir -p "$WORK/tiles"
+    "$TILEDUMP" "$WORK/tiles" >/dev/null 2>&1 || fail "could not write the built-in tiles"
+    TILES="$WORK/tiles"
+}
+
+expect_start_board() {
+    local c r t
+    for c in 1 2 3 4 5 6 7; do
+        for r in 1 2 3 4 5 6 7; do
+            if (( (c >= 3 && c <= 5) || (r >= 3 && r <= 5) )); then
+                if [ "$c" = 4 ] && [ "$r" = 4 ]; then t=$1/pusty.png; else t=$1/pelny.png; fi
+            else
+                t=$1/nieuzyt.png
+            fi
+            expect_cell "$c" "$r" "$t"
+        done
+    done
+}

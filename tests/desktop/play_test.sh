@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The real program in a real window: click pegs with the mouse, check the screen.
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb
+dump_tiles
+mkdir -p "$WORK/game"
+start_game "$WORK/game"
+
+screenshot
+expect_start_board "$TILES"
+
+click_cell 4 6
+screenshot
+expect_cell 4 6 "$TILES/aktual.png"
+
+click_cell 4 4
+screenshot
+expect_cell 4 6 "$TILES/pusty.png"
+expect_cell 4 5 "$TILES/pusty.png"
+expect_cell 4 4 "$TILES/pelny.png"
+
+# A corner click and a right-button press change nothing.
+click_cell 1 1
+xdotool mousemove "$(cell_x 4)" "$(cell_y 2)" click 3
+sleep 0.2
+screenshot
+expect_cell 1 1 "$TILES/nieuzyt.png"
+expect_cell 4 2 "$TILES/pelny.png"
+
+# Reset brings the start position back.
+click_window 40 448
+screenshot
+expect_start_board "$TILES"
+echo "desktop play test passed"
