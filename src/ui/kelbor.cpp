@@ -11,9 +11,13 @@
 #include <QSaveFile>
 #include <QTimer>
 
+#include <utility>
+
+#include "boardlook.h"
 #include "boardpicture.h"
 #include "builtintiles.h"
 #include "filetext.h"
+#include "helpwindow.h"
 #include "movefile.h"
 #include "replay.h"
 #include "twips.h"
@@ -127,6 +131,7 @@ void Kelbor::buildControls()
     connect(BTNzapr, &QPushButton::clicked, this, &Kelbor::BTNzapr_Click);
     connect(BTNOdt, &QPushButton::clicked, this, &Kelbor::BTNOdt_Click);
     connect(BTNmata, &QPushButton::clicked, this, &Kelbor::BTNmata_Click);
+    connect(Pomoc, &QPushButton::clicked, this, &Kelbor::Pomoc_Click);
 
     // The panels lie on the board picture. Odt is made first so that the
     // narrower board-look panel, made later, lies on top where they overlap.
@@ -149,11 +154,18 @@ void Kelbor::buildControls()
     FMmod->setObjectName(QStringLiteral("FMmod"));
     FMmod->setGeometry(Twips(2160, 1560, 1695, 3375));
     MODnazwa = Label(QStringLiteral("MODnazwa"), QStringLiteral("Jakaś mata lub coś"), Twips(120, 240, 1455, 255), FMmod);
+    MODnazwa->setTextFormat(Qt::PlainText);  // a name from a file is shown, never interpreted
     FLmod = FileList(QStringLiteral("FLmod"), Twips(120, 600, 1455, 1845), FMmod);
     MODzast = Button(QStringLiteral("MODzast"), QStringLiteral("Zastosuj"), Twips(360, 2520, 975, 255), FMmod);
     MODok = Button(QStringLiteral("MODok"), QStringLiteral("Ok"), Twips(120, 3000, 615, 255), FMmod);
     MODanul = Button(QStringLiteral("MODanul"), QStringLiteral("Anuluj"), Twips(960, 3000, 615, 255), FMmod);
     connect(MODanul, &QPushButton::clicked, this, &Kelbor::MODanul_Click);
+    connect(MODzast, &QPushButton::clicked, this, &Kelbor::MODzast_Click);
+    connect(MODok, &QPushButton::clicked, this, &Kelbor::MODok_Click);
+    connect(FLmod, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            FLmod_Click();
+    });
 
     FMzapr = new Panel(QStringLiteral("Zapisz ruchy"), Mapa);
     FMzapr->setObjectName(QStringLiteral("FMzapr"));
@@ -232,10 +244,27 @@ void Kelbor::BTNOdt_Click()
 
 void Kelbor::problem(const QString &title, const QString &text)
 {
-    if (reportProblem)
+    if (reportProblem) {
         reportProblem(title, text);
-    else
+    } else if (!isVisible()) {
+        // Found during start-up: told once the window is on screen, not
+        // in a box that would stand alone before the game appears.
+        pendingProblems_.append({title, text});
+    } else {
         QMessageBox::warning(this, title, text);
+    }
+}
+
+void Kelbor::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!pendingProblems_.isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            const auto pending = std::exchange(pendingProblems_, {});
+            for (const auto &[title, text] : pending)
+                problem(title, text);
+        });
+    }
 }
 
 void Kelbor::ZaprOK_Click()
@@ -372,6 +401,76 @@ void Kelbor::ShowCount(Int16 pegsLeft)
 {
     LBile->setText(QString::number(pegsLeft));
     LBile->repaint();
+}
+
+void Kelbor::FLmod_Click()
+{
+    QListWidgetItem *chosen = FLmod->currentItem();
+    if (!chosen)
+        return;
+    const QString name = chosen->text();
+    std::string content;
+    QString why;
+    if (!ReadWholeFile(name, content, why)) {
+        problem(QStringLiteral("Wygląd planszy"), QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(name, why));
+        return;
+    }
+    try {
+        MODnazwa->setText(ReadBoardLookName(content));
+    } catch (const BoardLookError &e) {
+        problem(QStringLiteral("Wygląd planszy"),
+                QStringLiteral("Plik „%1” nie jest plikiem wyglądu planszy.\n%2").arg(name, QString::fromStdString(e.what())));
+    }
+}
+
+void Kelbor::MODzast_Click()
+{
+    LoadBoardLook();
+}
+
+void Kelbor::MODok_Click()
+{
+    FMmod->hide();
+    LoadBoardLook();
+}
+
+void Kelbor::LoadBoardLook()
+{
+    QListWidgetItem *chosen = FLmod->currentItem();
+    if (!chosen)
+        return;
+    const QString name = chosen->text();
+    const QString title = QStringLiteral("Wygląd planszy");
+    std::string content;
+    QString why;
+    if (!ReadWholeFile(name, content, why)) {
+        problem(title, QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(name, why));
+        return;
+    }
+    // Everything is read and loaded before a single tile changes, so a bad
+    // file never leaves the board in a mix of two looks.
+    BoardLookPictures pictures;
+    try {
+        pictures = LoadBoardLookPictures(ParseBoardLook(content));
+    } catch (const BoardLookError &e) {
+        problem(title, QStringLiteral("Nie można zastosować wyglądu z pliku „%1”.\n%2")
+                           .arg(name, QString::fromStdString(e.what())));
+        return;
+    }
+    for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Aktual, Tile::Pelny})
+        renderer_.setTilePicture(t, pictures.byTile[std::size_t(t)]);
+    showTilePictures();
+    DrawBoard();
+}
+
+void Kelbor::Pomoc_Click()
+{
+    if (!help_) {
+        help_ = new HelpWindow(this);
+        // Beside the board rather than over it, so both can be read at once.
+        help_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    help_->showContents();
 }
 
 } // namespace peg

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 #include "game.h"
 #include "tilerenderer.h"
@@ -17,6 +18,7 @@ class QTimer;
 namespace peg {
 
 class BoardPicture;
+class HelpWindow;
 class Panel;
 
 // The game's one window. It owns the game state, the board picture, the
@@ -46,6 +48,12 @@ public:
     void SPDM_Click();
     void SPDSL_Click();
     void TMOdt_Timer();
+    void FLmod_Click();
+    void MODzast_Click();
+    void MODok_Click();
+    void Pomoc_Click();
+
+    HelpWindow *helpWindow() const { return help_; }
 
     bool replayRunning() const;
 
@@ -82,6 +90,9 @@ public:
 
     QTimer *TMOdt = nullptr;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildControls();
     void setTabOrderFromDesign();
@@ -90,9 +101,12 @@ private:
     void startReplayAt(int intervalMs);
     void endReplay();
     void problem(const QString &title, const QString &text);
+    void LoadBoardLook();
 
     Game game_;
     TileRenderer renderer_;
+    HelpWindow *help_ = nullptr;
+    QList<std::pair<QString, QString>> pendingProblems_;
 };
 
 } // namespace peg
