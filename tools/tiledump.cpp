@@ -35,6 +35,14 @@ int main(int argc, char **argv)
         {"icon.png", peg::BuiltinIcon()},
     };
     int failures = 0;
+    // Larger icons for desktop menus, beside the 32-pixel one.
+    for (int size : {48, 64, 128, 256}) {
+        const QString path = dir.filePath(QStringLiteral("icon-%1.png").arg(size));
+        if (!peg::BuiltinIconAt(size).save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
     for (const Out &out : outs) {
         const QString path = dir.filePath(QString::fromLatin1(out.name));
         if (!out.image.save(path, "PNG")) {

@@ -3,6 +3,8 @@
 // so every run draws the same board.
 #include "builtintiles.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -368,6 +370,48 @@ QImage BuiltinIcon()
         const bool bar = y >= 12 && y <= 18;
         for (int x : bar ? std::span<const int>(kBar) : std::span<const int>(kArm))
             img.setPixel(x, y, hole);
+    }
+    return img;
+}
+
+} // namespace peg
+
+namespace peg {
+
+QImage BuiltinIconAt(int size)
+{
+    if (size == kIconSize)
+        return BuiltinIcon();
+    // The same picture for menus and docks: drawn smooth at the larger size
+    // from the geometry of the 32-pixel icon.
+    const double s = size / double(kIconSize);
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(s, s);
+    const QPointF centre(16.5, 16.0);
+    const double radius = 14.9;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(124, 0, 0));
+    p.drawEllipse(centre, radius, radius);
+    p.setBrush(QColor(155, 0, 0));
+    p.drawEllipse(centre, radius - 1.5, radius - 1.5);
+    // The purple line inside the rim, down both sides and along the bottom.
+    p.save();
+    p.setClipRect(QRectF(0, 6, kIconSize, kIconSize));
+    p.setPen(QPen(QColor(128, 0, 128), 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, radius - 2.0, radius - 2.0);
+    p.restore();
+    static constexpr int kRows[] = {4, 8, 12, 15, 18, 21, 24, 27};
+    static constexpr int kArm[] = {13, 17, 21};
+    static constexpr int kBar[] = {6, 9, 13, 17, 21, 24, 27};
+    p.setBrush(QColor(235, 235, 235));
+    for (int y : kRows) {
+        const bool bar = y >= 12 && y <= 18;
+        for (int x : bar ? std::span<const int>(kBar) : std::span<const int>(kArm))
+            p.drawEllipse(QPointF(x + 0.5, y + 0.5), 0.85, 0.85);
     }
     return img;
 }

@@ -14,4 +14,7 @@ QImage BuiltinTile(Tile tile);
 // The 32 by 32 window icon, QImage::Format_ARGB32 with transparent outside.
 QImage BuiltinIcon();
 
+// The icon at another size, for desktop menus; at 32 it is BuiltinIcon().
+QImage BuiltinIconAt(int size);
+
 } // namespace peg

@@ -15,7 +15,7 @@
 
 #include "boardlook.h"
 #include "boardpicture.h"
-#include "builtintiles.h"
+#include "builtinpictures.h"
 #include "filetext.h"
 #include "helpwindow.h"
 #include "movefile.h"
@@ -73,7 +73,7 @@ Kelbor::Kelbor(QWidget *parent)
 {
     setObjectName(QStringLiteral("Kelbor"));
     setWindowTitle(QStringLiteral("Kelb's Pegboard"));
-    setWindowIcon(QIcon(QPixmap::fromImage(BuiltinIcon())));
+    setWindowIcon(QIcon(QPixmap::fromImage(EmbeddedIcon())));
     setFixedSize(457, 464);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, WINDOW_GREY);
