@@ -1,5 +1,6 @@
 #include "boardlook.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QStringDecoder>
 
@@ -51,6 +52,13 @@ QImage LoadPicture(const QString &name, const char *role)
 {
     if (name.isEmpty())
         return QImage();  // an empty picture: the cell shows the holder's background
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile()) {
+        // Reading a pipe or a device such as /dev/zero would never end.
+        throw BoardLookError(QStringLiteral("obrazek %1 „%2” nie jest zwykłym plikiem")
+                                 .arg(QString::fromUtf8(role), name)
+                                 .toStdString());
+    }
     QImageReader reader(name);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();

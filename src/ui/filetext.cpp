@@ -27,8 +27,15 @@ QString FileErrorText(const QFileDevice &file)
 bool ReadWholeFile(const QString &name, std::string &content, QString &why)
 {
     QFile file(name);
-    if (QFileInfo(name).isDir()) {
+    const QFileInfo info(name);
+    if (info.isDir()) {
         why = QStringLiteral("to jest folder, nie plik");
+        return false;
+    }
+    // A pipe or a device named like a game file would block the window
+    // for good (or never end): only regular files are read.
+    if (info.exists() && !info.isFile()) {
+        why = QStringLiteral("to nie jest zwykły plik");
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
