@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <vector>
+
+#include "game.h"
 
 // A complete game from the start position down to one peg in the centre,
 // as (fromCol, fromRow, toCol, toRow), found by a search and checked by
@@ -16,3 +19,26 @@ inline constexpr std::array<RecordedMove, 31> FULL_GAME = {{
     {5, 5, 3, 5}, {2, 5, 4, 5}, {5, 7, 5, 5}, {5, 4, 5, 6}, {7, 5, 5, 5}, {4, 5, 6, 5}, {7, 3, 7, 5},
     {7, 5, 5, 5}, {5, 6, 5, 4}, {6, 4, 4, 4},
 }};
+
+// Plays moves by clicks as the mouse would; false at the first one refused.
+inline bool Play(peg::Game &g, const std::vector<RecordedMove> &moves = {FULL_GAME.begin(), FULL_GAME.end()})
+{
+    for (const RecordedMove &m : moves)
+        if (g.CellClicked(m.fromCol, m.fromRow) != peg::ClickResult::Selected
+            || g.CellClicked(m.toCol, m.toRow) != peg::ClickResult::Moved)
+            return false;
+    return true;
+}
+
+// The whole 10 by 10 grid holds the cross of pegs, the centre empty, nothing else.
+inline bool IsStartPosition(const peg::Game &g)
+{
+    for (int c = 0; c <= peg::BOARD_LAST; ++c) {
+        for (int r = 0; r <= peg::BOARD_LAST; ++r) {
+            const bool hole = peg::InGameArea(c, r) && ((c >= 3 && c <= 5) || (r >= 3 && r <= 5));
+            if (g.cell(c, r) != (!hole ? peg::CELL_NONE : (c == 4 && r == 4) ? peg::CELL_EMPTY : peg::CELL_PEG))
+                return false;
+        }
+    }
+    return g.pegsLeft() == peg::START_PEGS;
+}

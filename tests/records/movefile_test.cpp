@@ -5,124 +5,129 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
-#include <vector>
 
-using peg::Game;
-using peg::Move;
-using peg::MoveFileError;
+using namespace peg;
 
 namespace {
 
 const std::string kHeader = "Plik opisujacy ruchy gracza. Ilosc pozostalych:\r\n";
 
-void Play(Game &g, const std::vector<Move> &moves)
-{
-    for (const Move &m : moves) {
-        ASSERT_EQ(g.CellClicked(m.fromCol, m.fromRow), peg::ClickResult::Selected);
-        ASSERT_EQ(g.CellClicked(m.toCol, m.toRow), peg::ClickResult::Moved);
-    }
-}
-
-TEST(MoveFile, TwoMovesGiveTheWorkedBytes)
+// A game at the start with a move file loaded, as the start of a replay leaves it.
+Game Loaded(const std::string &file)
 {
     Game g;
     g.NewGame();
-    Play(g, {{4, 2, 4, 4}, {2, 3, 4, 3}});
-    const std::string bytes = peg::FormatMoveFile(g);
+    ApplyMoveFile(ParseMoveFile(file), g);
+    return g;
+}
+
+TEST(MoveFile, TwoMovesGiveTheWorkedBytesAndANewGameNone)
+{
+    Game g;
+    g.NewGame();
+    ASSERT_TRUE(Play(g, {{4, 2, 4, 4}, {2, 3, 4, 3}}));
+    const std::string bytes = FormatMoveFile(g);
     EXPECT_EQ(bytes, kHeader + " 30 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n");
     EXPECT_EQ(bytes.size(), 83u);
-}
-
-TEST(MoveFile, SavingAtStartIgnoresAnEarlierGame)
-{
-    Game g;
-    g.NewGame();
-    Play(g, {{4, 2, 4, 4}});
-    g.NewGame();
-    EXPECT_EQ(peg::FormatMoveFile(g), kHeader + " 32 \r\n");
-}
-
-TEST(MoveFile, NegativeValuesTakeTheSignPosition)
-{
-    peg::MoveLog log{};
-    log[31] = {0, -1, 10, -32768, 7};
-    EXPECT_EQ(peg::FormatMoveFile(31, log), kHeader + " 31 \r\n-1  10 -32768  7 \r\n");
+    g.NewGame();  // the earlier game stays in the log but is not written
+    EXPECT_EQ(FormatMoveFile(g), kHeader + " 32 \r\n");
 }
 
 TEST(MoveFile, FullGameSurvivesSaveParseReplaySave)
 {
-    std::vector<Move> solution;
-    for (const RecordedMove &m : FULL_GAME)
-        solution.push_back({peg::Int16(m.fromCol), peg::Int16(m.fromRow), peg::Int16(m.toCol), peg::Int16(m.toRow)});
     Game played;
     played.NewGame();
-    Play(played, solution);
-    ASSERT_EQ(played.pegsLeft(), 1);
-    ASSERT_EQ(played.cell(4, 4), peg::CELL_PEG);
-    const std::string bytes = peg::FormatMoveFile(played);
-    EXPECT_EQ(bytes.substr(kHeader.size(), 19), " 1 \r\n 2  4  4  4 \r\n");
+    ASSERT_TRUE(Play(played));
+    const std::string bytes = FormatMoveFile(played);
     EXPECT_EQ(bytes.size(), 49u + 5u + 31u * 14u);
 
-    const peg::MoveFile file = peg::ParseMoveFile(bytes + "trailing junk, x\r\n");
-    EXPECT_EQ(file.pegsLeft, 1);
-    EXPECT_EQ(file.moves, solution);
-
-    Game replayed;
-    replayed.NewGame();
-    peg::ApplyMoveFile(file, replayed);
-    ASSERT_EQ(replayed.replayTarget(), 1);
-    int ticks = 0;
-    while (peg::ReplayTick(replayed) == peg::TickResult::Continue)
-        ASSERT_LT(++ticks, 31);
+    Game replayed = Loaded(bytes + "trailing junk, x\r\n");  // what follows the moves is not read
+    int ticks = 1;
+    while (ReplayTick(replayed) == TickResult::Continue)
+        ASSERT_LT(++ticks, 32);
+    EXPECT_EQ(ticks, 31);
     EXPECT_EQ(replayed.pegsLeft(), 1);
-    EXPECT_EQ(peg::FormatMoveFile(replayed), bytes);
+    EXPECT_EQ(FormatMoveFile(replayed), bytes);
 }
 
-TEST(MoveFile, ApplyRefusesMovesThatDoNotMatchTheCounter)
+TEST(MoveFile, RefusalNamesLineAndItem)
 {
-    Game g;
-    EXPECT_THROW(peg::ApplyMoveFile({30, {{4, 2, 4, 4}}}, g), std::invalid_argument);
-    EXPECT_EQ(g.replayTarget(), 0);
-}
-
-struct BadFile {
-    const char *name;
-    std::string content;
-    int line, item;
-    const char *message;
-};
-
-class RefusesMoveFile : public testing::TestWithParam<BadFile> {};
-
-TEST_P(RefusesMoveFile, NamesLineAndItem)
-{
-    try {
-        peg::ParseMoveFile(GetParam().content);
-        FAIL() << "accepted";
-    } catch (const MoveFileError &e) {
-        EXPECT_EQ(e.line, GetParam().line);
-        EXPECT_EQ(e.item, GetParam().item);
-        EXPECT_STREQ(e.what(), GetParam().message);
+    const struct {
+        std::string content;
+        int line, item;
+        const char *message;
+    } cases[] = {
+        {"", 1, 1, "wiersz 1: plik kończy się przed pozycją 1"},
+        {" 31 \r\n 4  2  4  4 \r\n", 1, 1, "wiersz 1, pozycja 1: brak nagłówka, plik zaczyna się od liczby „31”"},
+        {kHeader + " 0 \r\n", 2, 2, "wiersz 2, pozycja 2: liczba pozostałych pionów wynosi 0, poza zakresem od 1 do 32"},
+        {kHeader + "\r\n 33 \r\n", 3, 2, "wiersz 3, pozycja 2: liczba pozostałych pionów wynosi 33, poza zakresem od 1 do 32"},
+        {kHeader + " 30 \r\n 4  2  4  4 \r\n 2  3  8  3 \r\n", 4, 9,
+         "wiersz 4, pozycja 9: kolumna pola docelowego w ruchu 2 wynosi 8, poza zakresem od 1 do 7"},
+        {kHeader + " 31 \r\n 4  0  4  4 \r\n", 3, 4, "wiersz 3, pozycja 4: rząd pola startowego w ruchu 1 wynosi 0, poza zakresem od 1 do 7"},
+        {kHeader + " 31 \r\n 4  2  x  4 \r\n", 3, 5, "wiersz 3, pozycja 5: „x” nie jest liczbą całkowitą"},
+        {kHeader + " 29 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n", 4, 11,
+         "wiersz 4: plik kończy się przed pozycją 11 (licznik 29 wymaga 3 ruchów, pełnych ruchów w pliku: 2)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.content);
+        try {
+            ParseMoveFile(c.content);
+            ADD_FAILURE() << "accepted";
+        } catch (const MoveFileError &e) {
+            EXPECT_EQ(e.line, c.line);
+            EXPECT_EQ(e.item, c.item);
+            EXPECT_STREQ(e.what(), c.message);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, RefusesMoveFile, testing::Values(
-    BadFile{"EmptyFile", "", 1, 1, "wiersz 1: plik kończy się przed pozycją 1"},
-    BadFile{"HeaderOnly", kHeader, 1, 2, "wiersz 1: plik kończy się przed pozycją 2"},
-    BadFile{"NoHeader", " 31 \r\n 4  2  4  4 \r\n", 1, 1, "wiersz 1, pozycja 1: brak nagłówka, plik zaczyna się od liczby „31”"},
-    BadFile{"CounterZero", kHeader + " 0 \r\n", 2, 2, "wiersz 2, pozycja 2: liczba pozostałych pionów wynosi 0, poza zakresem od 1 do 32"},
-    BadFile{"CounterAbove32", kHeader + "\r\n 33 \r\n", 3, 2, "wiersz 3, pozycja 2: liczba pozostałych pionów wynosi 33, poza zakresem od 1 do 32"},
-    BadFile{"CounterOverflow", kHeader + " 40000 \r\n", 2, 2, "wiersz 2, pozycja 2: liczba „40000” przekracza zakres od -32768 do 32767"},
-    BadFile{"ColumnTooBig", kHeader + " 30 \r\n 4  2  4  4 \r\n 2  3  8  3 \r\n", 4, 9,
-            "wiersz 4, pozycja 9: kolumna pola docelowego w ruchu 2 wynosi 8, poza zakresem od 1 do 7"},
-    BadFile{"RowZero", kHeader + " 31 \r\n 4  0  4  4 \r\n", 3, 4,
-            "wiersz 3, pozycja 4: rząd pola startowego w ruchu 1 wynosi 0, poza zakresem od 1 do 7"},
-    BadFile{"TextForNumber", kHeader + " 31 \r\n 4  2  x  4 \r\n", 3, 5, "wiersz 3, pozycja 5: „x” nie jest liczbą całkowitą"},
-    BadFile{"EndMidLine", kHeader + " 31 \r\n 4  2  4 \r\n", 3, 6,
-            "wiersz 3: plik kończy się przed pozycją 6 (licznik 31 wymaga 1 ruchów, pełnych ruchów w pliku: 0)"},
-    BadFile{"TooFewLines", kHeader + " 29 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n", 4, 11,
-            "wiersz 4: plik kończy się przed pozycją 11 (licznik 29 wymaga 3 ruchów, pełnych ruchów w pliku: 2)"}),
-    [](const auto &info) { return std::string(info.param.name); });
+TEST(ReplayTick, RefusesAMoveThatCannotBeMadeAndKeepsThePosition)
+{
+    // After (4,2) -> (4,4) the holes (4,2) and (4,3) are empty.
+    const struct {
+        const char *name;
+        std::string file;
+        int number;  // the move the replay must stop at
+        Move move;
+    } cases[] = {
+        {"first move onto a peg", " 31 \r\n 4  1  4  3 \r\n", 1, {4, 1, 4, 3}},
+        {"not a jump", " 30 \r\n 4  2  4  4 \r\n 4  7  4  3 \r\n", 2, {4, 7, 4, 3}},
+        // Over a peg into an empty hole, but from a hole the second move emptied.
+        {"empty source", " 29 \r\n 4  2  4  4 \r\n 4  5  4  3 \r\n 4  4  4  2 \r\n", 3, {4, 4, 4, 2}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Game g = Loaded(kHeader + c.file);
+        for (int i = 1; i < c.number; ++i)
+            ASSERT_EQ(ReplayTick(g), TickResult::Continue) << "move " << i;
+        const Game before = g;
+        RefusedMove refused;
+        EXPECT_EQ(ReplayTick(g, &refused), TickResult::Refused);
+        EXPECT_EQ(refused.number, c.number);
+        EXPECT_EQ(refused.move, c.move);
+        EXPECT_EQ(g.pegsLeft(), before.pegsLeft());
+        for (int col = 1; col <= 7; ++col)
+            for (int row = 1; row <= 7; ++row)
+                EXPECT_EQ(g.cell(col, row), before.cell(col, row)) << col << "," << row;
+        EXPECT_FALSE(g.hasSelection());
+    }
+}
+
+TEST(SampleMoveFiles, ReplayToTheirEndAndAreWrittenAsTheGameWrites)
+{
+    for (const char *name : {"przyklad.txt", "pelna-gra.txt"}) {
+        SCOPED_TRACE(name);
+        std::ifstream in(std::string(SAMPLES_DIR) + "/" + name, std::ios::binary);
+        const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        Game g = Loaded(content);
+        for (int ticks = 0; ReplayTick(g) == TickResult::Continue;)
+            ASSERT_LT(++ticks, 40);
+        EXPECT_EQ(g.replayTarget(), g.pegsLeft());
+        EXPECT_EQ(FormatMoveFile(g), content);
+    }
+}
 
 } // namespace

@@ -3,24 +3,59 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QStringList>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <utility>
 
 #include "boardpicture.h"
+#include "fullgame.h"
 #include "kelbor.h"
 
 namespace peg::testing {
 
-inline QImage Cell(const QImage &board, int col, int row)
+inline void WriteFile(const QString &name, const QByteArray &bytes)
 {
-    return board.copy((col - 1) * TILE_PX, (row - 1) * TILE_PX, TILE_PX, TILE_PX);
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
-inline QPoint CellCentre(int col, int row)
+inline QByteArray ReadFile(const QString &name)
 {
-    return QPoint((col - 1) * TILE_PX + TILE_PX / 2, (row - 1) * TILE_PX + TILE_PX / 2);
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// Runs a test in a fresh working folder holding only the given files.
+struct ScratchFolder {
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+    ScratchFolder(std::initializer_list<std::pair<QString, QByteArray>> files = {})
+    {
+        QDir::setCurrent(dir.path());
+        for (const auto &[name, bytes] : files)
+            WriteFile(name, bytes);
+    }
+    ~ScratchFolder() { QDir::setCurrent(previous); }
+};
+
+// The window on screen, as the player has it.
+struct ShownKelbor : Kelbor {
+    ShownKelbor()
+    {
+        show();
+        QVERIFY(QTest::qWaitForWindowExposed(this));
+    }
+};
+
+inline QImage Cell(const QImage &board, int col, int row) { return board.copy((col - 1) * TILE_PX, (row - 1) * TILE_PX, TILE_PX, TILE_PX); }
+
+inline QPoint CellCentre(int col, int row) { return QPoint(col * TILE_PX - TILE_PX / 2, row * TILE_PX - TILE_PX / 2); }
 
 // A press as a person makes it: through the window, hit-tested, so an open
 // panel catches it before the board does.
@@ -29,23 +64,7 @@ inline void Press(Kelbor &w, QPoint onMapa, Qt::MouseButton button = Qt::LeftBut
     QTest::mouseClick(w.windowHandle(), button, {}, w.Mapa->mapTo(&w, onMapa));
 }
 
-inline void PressCell(Kelbor &w, int col, int row)
-{
-    Press(w, CellCentre(col, row));
-}
-
-inline bool IsStartPosition(const Game &g)
-{
-    for (int c = 1; c <= 7; ++c) {
-        for (int r = 1; r <= 7; ++r) {
-            const bool hole = (c >= 3 && c <= 5) || (r >= 3 && r <= 5);
-            const Int16 want = !hole ? CELL_NONE : (c == 4 && r == 4) ? CELL_EMPTY : CELL_PEG;
-            if (g.cell(c, r) != want)
-                return false;
-        }
-    }
-    return g.pegsLeft() == START_PEGS;
-}
+inline void PressCell(Kelbor &w, int col, int row) { Press(w, CellCentre(col, row)); }
 
 // Every cell of the image shows the tile its cell code asks for.
 inline bool ImageMatchesBoard(Kelbor &w)
@@ -61,38 +80,13 @@ inline bool ImageMatchesBoard(Kelbor &w)
     return true;
 }
 
-inline void WriteFile(const QString &name, const QByteArray &bytes)
-{
-    QFile f(name);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), qint64(bytes.size()));
-}
-
-inline QByteArray ReadFile(const QString &name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Runs each test in a fresh, empty working folder.
-class ScratchFolder {
-public:
-    ScratchFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-    ~ScratchFolder() { QDir::setCurrent(previous_); }
-    QString path() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-    QString previous_;
-};
+inline bool AtStart(Kelbor &w) { return IsStartPosition(w.game()) && ImageMatchesBoard(w); }
 
 // Collects what the window would have shown in message boxes.
 struct Problems {
     QStringList texts;
-    void attach(Kelbor &w)
-    {
-        w.reportProblem = [this](const QString &, const QString &text) { texts << text; };
-    }
+    explicit Problems(Kelbor &w) { w.reportProblem = [this](const QString &, const QString &text) { texts << text; }; }
+    QString last() const { return texts.value(texts.size() - 1); }
 };
 
 } // namespace peg::testing
