@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds (if needed) and runs every benchmark, then prints one table.
+# The window figures come from a private Xvfb, as a player's screen.
+set -euo pipefail
+source "$(dirname "$0")/../scripts/setup.sh"
+install_missing
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target bench_core bench_ui startup_probe bare_probe startup_runner >/dev/null
+B="$BUILD/bench"
+work="$(mktemp -d)"; xvfb=""
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+"$B/bench_core" --benchmark_format=csv 2>/dev/null >"$work/core.csv"
+"$B/bench_ui" --benchmark_format=csv 2>"$work/ui.err" >"$work/ui.csv" || { cat "$work/ui.err" >&2; exit 1; }
+(cd "$ROOT/data" && "$B/startup_runner" "${STARTUP_RUNS:-21}" "$B/startup_probe" "$B/bare_probe" 2>/dev/null) >"$work/startup.txt"
+
+# name,iterations,real_time,cpu_time,time_unit,...
+field() { awk -F, -v n="\"$2" 'index($1, n) == 1 {printf "%.3g %s", $3, $5; exit}' "$work/$1"; }
+row() { printf '| %s | %s | %s |\n' "$1" "$2" "$3"; }
+
+echo "| measure | result | target |"
+echo "|---|---|---|"
+row "IsLegalJump" "$(field core.csv BM_IsLegalJump)" "-"
+row "CellClicked, select (tile drawn)" "$(field core.csv BM_CellClickedSelect)" "-"
+row "CellClicked, move (3 tiles drawn)" "$(field core.csv BM_CellClickedMove)" "-"
+row "DrawBoard into the board image" "$(field core.csv BM_DrawBoard)" "-"
+row "ItemReader over a 31-move file" "$(field core.csv BM_ReadMoveFile31)" "-"
+row "mouse press to repainted board, select" "$(field ui.csv BM_PressSelectToRepaint)" "< 1 ms"
+row "mouse press to repainted board, move" "$(field ui.csv BM_PressMoveToRepaint)" "< 1 ms"
+row "31-move replay at szybko, OdtOK to end" "$(field ui.csv BM_Replay31AtSzybko)" "<= 40 ms (floor 31)"
+read -r _ _ gms _ bms _ sratio <<<"$(sed -n 1p "$work/startup.txt")"
+read -r _ _ gkib _ bkib _ mratio <<<"$(sed -n 2p "$work/startup.txt")"
+row "start-up to board drawn: game / bare window" "$gms ms / $bms ms = ${sratio}x" "<= 1.15x"
+row "resident memory then: game / bare window" "$gkib KiB / $bkib KiB = ${mratio}x" "<= 1.15x"
