@@ -1,7 +1,7 @@
 # Sourced by play.sh and test.sh: installs what is missing, then builds.
 # Safe to run again: nothing is installed or rebuilt that is already there.
 
-PACKAGES=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev
+PACKAGES=(cmake make g++ clang-14 libclang-rt-14-dev qt6-base-dev libgtest-dev libbenchmark-dev
           fonts-urw-base35 fonts-dejavu-core
           xvfb xauth xdotool x11-utils imagemagick)
 
