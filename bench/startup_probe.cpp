@@ -2,6 +2,7 @@
 // with a label and a few buttons), prints "ready <resident KiB>" once the
 // window's main picture has been painted, and quits.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,8 @@
 #endif
 
 namespace {
+
+QElapsedTimer sinceMain;  // phases go to stderr, for finding where start-up goes
 
 long ResidentKiB()
 {
@@ -35,6 +38,7 @@ public:
             seen_ = true;
             // After this paint has been flushed to the screen.
             QTimer::singleShot(0, [] {
+                std::fprintf(stderr, "painted %.1f ms after main\n", sinceMain.nsecsElapsed() / 1e6);
                 std::printf("ready %ld\n", ResidentKiB());
                 std::fflush(stdout);
                 QCoreApplication::quit();
@@ -51,7 +55,9 @@ private:
 
 int main(int argc, char *argv[])
 {
+    sinceMain.start();
     QApplication app(argc, argv);
+    std::fprintf(stderr, "application %.1f ms\n", sinceMain.nsecsElapsed() / 1e6);
     FirstPaint probe;
 #ifdef BARE_WINDOW
     QWidget w;
@@ -65,6 +71,7 @@ int main(int argc, char *argv[])
     peg::Kelbor w;
     w.Mapa->installEventFilter(&probe);
 #endif
+    std::fprintf(stderr, "window built %.1f ms\n", sinceMain.nsecsElapsed() / 1e6);
     w.show();
     return app.exec();
 }

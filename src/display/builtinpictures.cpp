@@ -10,7 +10,7 @@ QImage EmbeddedTile(Tile tile)
         std::array<QImage, 4> t;
         const char *names[] = {"nieuzyt", "pusty", "pelny", "aktual"};
         for (int i = 0; i < 4; ++i)
-            t[i] = QImage(QStringLiteral(":/builtin/%1.png").arg(QLatin1String(names[i])))
+            t[i] = QImage(QStringLiteral(":/builtin/%1.bmp").arg(QLatin1String(names[i])))
                        .convertToFormat(QImage::Format_RGB32);
         return t;
     }();

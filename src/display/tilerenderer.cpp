@@ -41,6 +41,7 @@ void TileRenderer::DrawTile(Tile tile, int col, int row)
     uchar *dst = board_.bits() + (row - 1) * TILE_PX * board_.bytesPerLine() + (col - 1) * TILE_PX * 4;
     for (int y = 0; y < TILE_PX; ++y)
         std::memcpy(dst + y * board_.bytesPerLine(), src.constScanLine(y), TILE_PX * 4);
+    drawn_ += QRect((col - 1) * TILE_PX, (row - 1) * TILE_PX, TILE_PX, TILE_PX);
 }
 
 void TileRenderer::DrawBoard(const Game &game)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 
 #include <array>
 #include <functional>
+#include <utility>
 
 #include "game.h"
 
@@ -28,6 +30,10 @@ public:
     void DrawBoard(const Game &game);  // 49 cells, column by column, then one refresh
 
     const QImage &image() const { return board_; }
+
+    // The part of the image drawn since the last call: a refresh only has to
+    // put these cells on screen.
+    QRegion takeDrawn() { return std::exchange(drawn_, QRegion()); }
     void setRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
 
     static QImage HolderImage(const QImage &picture);
@@ -35,6 +41,7 @@ public:
 
 private:
     QImage board_;
+    QRegion drawn_;
     std::array<QImage, 4> tiles_;
     std::function<void()> refresh_;
 };

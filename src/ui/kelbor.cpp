@@ -1,7 +1,9 @@
 #include "kelbor.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,9 +60,15 @@ QListWidget *FileList(const QString &name, const QRect &geometry, QWidget *paren
 QFont CounterFont()
 {
     QFont f;
-    // Palatino Linotype where it exists, else the metric-compatible URW face.
-    f.setFamilies({QStringLiteral("Palatino Linotype"), QStringLiteral("P052"), QStringLiteral("Palatino"),
-                   QStringLiteral("URW Palladio L"), QStringLiteral("serif")});
+    // Palatino Linotype where it exists, else a Palatino-like face. Asking
+    // the database first spares fontconfig a slow search for a missing name.
+    for (const char *family : {"Palatino Linotype", "P052", "Palatino", "URW Palladio L", "TeX Gyre Pagella"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+            f.setFamily(QString::fromLatin1(family));
+            break;
+        }
+    }
+    f.setStyleHint(QFont::Serif);
     f.setPointSize(12);
     f.setBold(true);
     return f;
@@ -73,7 +81,8 @@ Kelbor::Kelbor(QWidget *parent)
 {
     setObjectName(QStringLiteral("Kelbor"));
     setWindowTitle(QStringLiteral("Kelb's Pegboard"));
-    setWindowIcon(QIcon(QPixmap::fromImage(EmbeddedIcon())));
+    // Also for the help window and message boxes, which have none of their own.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(EmbeddedIcon())));
     setFixedSize(457, 464);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, WINDOW_GREY);
@@ -389,7 +398,9 @@ void Kelbor::DrawTile(Tile tile, int col, int row)
 
 void Kelbor::RefreshBoard()
 {
-    Mapa->repaint();
+    const QRegion drawn = renderer_.takeDrawn();
+    if (!drawn.isEmpty())
+        Mapa->repaint(drawn);
 }
 
 void Kelbor::DrawBoard()

@@ -7,6 +7,7 @@
 #include <set>
 #include <utility>
 
+#include "builtinpictures.h"
 #include "builtintiles.h"
 
 using namespace peg;
@@ -104,6 +105,14 @@ TEST(Icon, IsAnOpaqueDiscOnTransparencyWithACrossOf36Holes)
     EXPECT_EQ(holes.size(), 36u);
     EXPECT_EQ(holes, wantHoles);
     EXPECT_EQ(img.pixel(16, 2), qRgb(124, 0, 0));  // the rim
+}
+
+// What the game carries must be what the drawing code draws, tile for tile.
+TEST(Embedded, MatchesTheDrawnPictures)
+{
+    for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Pelny, Tile::Aktual})
+        EXPECT_EQ(EmbeddedTile(t), BuiltinTile(t)) << int(t);
+    EXPECT_EQ(EmbeddedIcon(), BuiltinIcon());
 }
 
 } // namespace
