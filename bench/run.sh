@@ -22,7 +22,12 @@ export DISPLAY=":$(head -n1 "$work/display")"
 (cd "$ROOT/data" && "$B/startup_runner" "${STARTUP_RUNS:-21}" "$B/startup_probe" "$B/bare_probe" 2>/dev/null) >"$work/startup.txt"
 
 # name,iterations,real_time,cpu_time,time_unit,...
-field() { awk -F, -v n="\"$2" 'index($1, n) == 1 {printf "%.3g %s", $3, $5; exit}' "$work/$1"; }
+field() {
+    awk -F, -v n="\"$2" 'index($1, n) == 1 {
+        v = $3; u = $5
+        if (u == "ns" && v >= 1000) { v /= 1000; u = "us" }
+        printf "%.3g %s", v, u; exit }' "$work/$1"
+}
 row() { printf '| %s | %s | %s |\n' "$1" "$2" "$3"; }
 
 echo "| measure | result | target |"
