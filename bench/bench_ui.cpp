@@ -38,14 +38,20 @@ void Press(Kelbor &w, int col, int row)
                       w.Mapa->mapTo(&w, QPoint((col - 1) * 60 + 30, (row - 1) * 60 + 30)));
 }
 
-void BM_PressSelectToRepaint(benchmark::State &state)
+// Shows the window with its board's paints counted.
+void ShowCounted(Kelbor &w, PaintCounter &counter, benchmark::State &state)
 {
-    Kelbor w;
-    PaintCounter counter;
     w.Mapa->installEventFilter(&counter);
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         state.SkipWithError("no window");
+}
+
+void BM_PressSelectToRepaint(benchmark::State &state)
+{
+    Kelbor w;
+    PaintCounter counter;
+    ShowCounted(w, counter, state);
     counter.paints = 0;
     int i = 0;
     for (auto _ : state)
@@ -58,10 +64,7 @@ void BM_PressMoveToRepaint(benchmark::State &state)
 {
     Kelbor w;
     PaintCounter counter;
-    w.Mapa->installEventFilter(&counter);
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        state.SkipWithError("no window");
+    ShowCounted(w, counter, state);
     for (auto _ : state) {
         state.PauseTiming();
         w.BTNreset_Click();
@@ -90,10 +93,7 @@ void BM_Replay31AtSzybko(benchmark::State &state)
 
     Kelbor w;
     PaintCounter counter;
-    w.Mapa->installEventFilter(&counter);
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        state.SkipWithError("no window");
+    ShowCounted(w, counter, state);
     int minPaints = 1 << 30;
     for (auto _ : state) {
         w.BTNOdt_Click();

@@ -5,6 +5,7 @@
 // neighbouring cells join without seams; shapes are supersampled for smooth
 // edges. Every look has its own fixed seed.
 
+#include "xorshift.h"
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -44,22 +45,7 @@ double SmoothStep(double e0, double e1, double x)
     return t * t * (3 - 2 * t);
 }
 
-// xorshift32: tiny and the same on every compiler, unlike std:: distributions.
-class Rng {
-public:
-    explicit Rng(std::uint32_t seed) : s_(seed ? seed : 0x9E3779B9u) {}
-    std::uint32_t Next()
-    {
-        s_ ^= s_ << 13;
-        s_ ^= s_ >> 17;
-        s_ ^= s_ << 5;
-        return s_;
-    }
-    double Unit() { return Next() / 4294967296.0; }
-
-private:
-    std::uint32_t s_;
-};
+using Rng = peg::XorShift32;
 
 // Value noise on an nx by ny lattice stretched over one tile and wrapped at
 // its edges, so it repeats exactly every 60 pixels in both directions.
@@ -68,7 +54,7 @@ public:
     TileNoise(int nx, int ny, Rng &rng) : nx_(nx), ny_(ny), v_(std::size_t(nx) * ny)
     {
         for (double &x : v_)
-            x = rng.Unit();
+            x = rng.unit();
     }
     double At(double x, double y) const
     {
@@ -282,7 +268,7 @@ Look MakeWood()
     const TileNoise pores(15, 60, rng);  // short dark dashes, as in birch or maple
     std::vector<double> grit(TILE * TILE);
     for (double &g : grit)
-        g = rng.Unit() - 0.5;
+        g = rng.unit() - 0.5;
 
     const Rgb early{241, 216, 172}, late{212, 170, 116};
     Look look;
@@ -354,7 +340,7 @@ Look MakeStone()
     const Fbm tintNoise(1, 1, 3, rng);
     std::vector<double> speck(TILE * TILE);
     for (double &s : speck)
-        s = rng.Unit();
+        s = rng.unit();
 
     Look look;
     look.none = NewTile();

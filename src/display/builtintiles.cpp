@@ -2,6 +2,7 @@
 // files at start-up. The grain comes from our own generator and a fixed seed,
 // so every run draws the same board.
 #include "builtintiles.h"
+#include "xorshift.h"
 
 #include <QPainter>
 
@@ -17,34 +18,7 @@ namespace {
 constexpr int kSize = 60;
 constexpr int kIconSize = 32;
 
-// xorshift32: tiny and fully defined, unlike the standard distributions,
-// whose output differs between library implementations.
-class Grain {
-public:
-    explicit Grain(std::uint32_t seed) : state_(seed ? seed : 1u) {}
-
-    std::uint32_t next()
-    {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return state_;
-    }
-
-    // Uniform on 0..n-1; the top remainder is rejected so no value is favoured.
-    int below(std::uint32_t n)
-    {
-        const std::uint64_t limit = ((std::uint64_t(1) << 32) / n) * n;
-        for (;;) {
-            const std::uint32_t r = next();
-            if (r < limit)
-                return int(r % n);
-        }
-    }
-
-private:
-    std::uint32_t state_;
-};
+using Grain = XorShift32;
 
 constexpr std::uint32_t kGrainSeed = 0x6b656c62u;
 
