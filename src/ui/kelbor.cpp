@@ -57,6 +57,15 @@ QListWidget *FileList(const QString &name, const QRect &geometry, QWidget *paren
     return list;
 }
 
+// A fixed caption a little too long for its box gets a smaller size, not a cut.
+void FitFont(QLabel *label)
+{
+    QFont f = label->font();
+    while (QFontMetrics(f).horizontalAdvance(label->text()) > label->width() && f.pointSize() > 6)
+        f.setPointSize(f.pointSize() - 1);
+    label->setFont(f);
+}
+
 QFont CounterFont()
 {
     QFont f;
@@ -162,8 +171,9 @@ void Kelbor::buildControls()
     FMmod = new Panel(QStringLiteral("Wygląd planszy"), Mapa);
     FMmod->setObjectName(QStringLiteral("FMmod"));
     FMmod->setGeometry(Twips(2160, 1560, 1695, 3375));
-    MODnazwa = Label(QStringLiteral("MODnazwa"), QStringLiteral("Jakaś mata lub coś"), Twips(120, 240, 1455, 255), FMmod);
-    MODnazwa->setTextFormat(Qt::PlainText);  // a name from a file is shown, never interpreted
+    MODnazwa = new ElidedLabel(QStringLiteral("Jakaś mata lub coś"), FMmod);
+    MODnazwa->setObjectName(QStringLiteral("MODnazwa"));
+    MODnazwa->setGeometry(Twips(120, 240, 1455, 255));
     FLmod = FileList(QStringLiteral("FLmod"), Twips(120, 600, 1455, 1845), FMmod);
     MODzast = Button(QStringLiteral("MODzast"), QStringLiteral("Zastosuj"), Twips(360, 2520, 975, 255), FMmod);
     MODok = Button(QStringLiteral("MODok"), QStringLiteral("Ok"), Twips(120, 3000, 615, 255), FMmod);
@@ -180,6 +190,7 @@ void Kelbor::buildControls()
     FMzapr->setObjectName(QStringLiteral("FMzapr"));
     FMzapr->setGeometry(Twips(2160, 2880, 1935, 1575));
     Label2 = Label(QStringLiteral("Label2"), QStringLiteral("Plik z zapisem ruchów"), Twips(120, 240, 1575, 255), FMzapr);
+    FitFont(Label2);
     plik = new QLineEdit(QStringLiteral("wynik.txt"), FMzapr);
     plik->setObjectName(QStringLiteral("plik"));
     plik->setGeometry(Twips(120, 480, 1575, 285));

@@ -18,6 +18,7 @@ class QTimer;
 namespace peg {
 
 class BoardPicture;
+class ElidedLabel;
 class HelpWindow;
 class Panel;
 
@@ -75,7 +76,7 @@ public:
     QPushButton *BTNreset = nullptr, *BTNzapr = nullptr, *BTNOdt = nullptr, *Pomoc = nullptr, *BTNmata = nullptr;
 
     Panel *FMmod = nullptr;
-    QLabel *MODnazwa = nullptr;
+    ElidedLabel *MODnazwa = nullptr;
     QListWidget *FLmod = nullptr;
     QPushButton *MODzast = nullptr, *MODok = nullptr, *MODanul = nullptr;
 
