@@ -262,6 +262,15 @@ void Kelbor::BTNOdt_Click()
         PlikOd->setCurrentRow(0);
 }
 
+bool Kelbor::readGameFile(const QString &name, const QString &title, std::string &content)
+{
+    QString why;
+    if (ReadWholeFile(name, content, why))
+        return true;
+    problem(title, QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(name, why));
+    return false;
+}
+
 void Kelbor::problem(const QString &title, const QString &text)
 {
     if (reportProblem) {
@@ -340,11 +349,8 @@ void Kelbor::startReplayAt(int intervalMs)
     const QString name = chosen->text();
     const QString title = QStringLiteral("Odtwarzanie ruchów");
     std::string content;
-    QString why;
-    if (!ReadWholeFile(name, content, why)) {
-        problem(title, QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(name, why));
+    if (!readGameFile(name, title, content))
         return;
-    }
     MoveFile moves;
     try {
         moves = ParseMoveFile(content);
@@ -432,11 +438,8 @@ void Kelbor::FLmod_Click()
         return;
     const QString name = chosen->text();
     std::string content;
-    QString why;
-    if (!ReadWholeFile(name, content, why)) {
-        problem(QStringLiteral("Wygląd planszy"), QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(name, why));
+    if (!readGameFile(name, QStringLiteral("Wygląd planszy"), content))
         return;
-    }
     try {
         MODnazwa->setText(ReadBoardLookName(content));
     } catch (const BoardLookError &e) {
@@ -464,11 +467,8 @@ void Kelbor::LoadBoardLook()
     const QString name = chosen->text();
     const QString title = QStringLiteral("Wygląd planszy");
     std::string content;
-    QString why;
-    if (!ReadWholeFile(name, content, why)) {
-        problem(title, QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(name, why));
+    if (!readGameFile(name, title, content))
         return;
-    }
     // Everything is read and loaded before a single tile changes, so a bad
     // file never leaves the board in a mix of two looks.
     BoardLookPictures pictures;

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "game.h"
@@ -102,6 +103,7 @@ private:
     void startReplayAt(int intervalMs);
     void endReplay();
     void problem(const QString &title, const QString &text);
+    bool readGameFile(const QString &name, const QString &title, std::string &content);
     void LoadBoardLook();
 
     Game game_;
