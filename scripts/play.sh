@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and starts the game in the folder of sample files.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by play.sh and test.sh: installs what is missing, then builds.
 # Safe to run again: nothing is installed or rebuilt that is already there.
 

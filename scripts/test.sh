@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs the whole test suite.
 # In CI (CI=true) or with --full it also runs the suite built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzzer briefly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // makelooks OUTDIR: draws the three sample board looks, four 60x60 PNG tiles
 // each, so the pictures in data/ can be made again.
 //

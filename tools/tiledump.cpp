@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the built-in tiles and the icon as PNG files, for looking at them.
 #include <QDir>
 #include <QGuiApplication>

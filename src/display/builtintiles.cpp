@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built-in board pictures, drawn in code so the program needs no picture
 // files at start-up. The grain comes from our own generator and a fixed seed,
 // so every run draws the same board.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tilerenderer.h"
 
 #include <QPainter>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # cmake --install puts the game where a desktop finds it, and the launcher
 # starts it in the player's folder with the samples copied there once.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the real-window tests: a private Xvfb, the game in a scratch
 # folder, real mouse clicks and pixel checks on screenshots.
 set -euo pipefail

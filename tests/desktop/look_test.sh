@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Real window in a copy of the sample folder: apply board looks through the
 # panel with the mouse and keyboard, and check the board on screen.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real program in a real window: click pegs with the mouse, check the screen.
 source "$(dirname "$0")/lib.sh"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Real window: play two moves with the mouse, save them through the panel,
 # reset, replay the file at "szybko" and check the board on screen.
 source "$(dirname "$0")/lib.sh"
