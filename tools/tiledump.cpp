@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -36,11 +37,23 @@ int main(int argc, char **argv)
         {"icon.png", peg::BuiltinIcon()},
     };
     int failures = 0;
-    // Larger icons for desktop menus, beside the 32-pixel one.
-    for (int size : {48, 64, 128, 256}) {
-        const QString path = dir.filePath(QStringLiteral("icon-%1.png").arg(size));
-        if (!peg::BuiltinIconAt(size).save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    for (int size : peg::kIconSizes) {
+        const QImage icon = peg::BuiltinIconAt(size);
+        // PNG for menus beside the 32-pixel icon.png; each size also as bare
+        // RGBA bytes, which the game wraps as it is for its window icon
+        // instead of decoding seven PNGs at start-up.
+        const QString png = dir.filePath(QStringLiteral("icon-%1.png").arg(size));
+        if (size != 32 && !icon.save(png, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(png));
+            ++failures;
+        }
+        const QString raw = dir.filePath(QStringLiteral("icon-%1.rgba").arg(size));
+        const QImage rgba = icon.convertToFormat(QImage::Format_RGBA8888);
+        QSaveFile out(raw);
+        if (!out.open(QIODevice::WriteOnly)
+            || out.write(reinterpret_cast<const char *>(rgba.constBits()), rgba.sizeInBytes()) != rgba.sizeInBytes()
+            || !out.commit()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(raw));
             ++failures;
         }
     }

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "builtinpictures.h"
 
+#include <QPixmap>
+#include <QResource>
+
 #include <array>
+
+#include "builtintiles.h"
 
 namespace peg {
 
@@ -21,6 +26,21 @@ QImage EmbeddedTile(Tile tile)
 QImage EmbeddedIcon()
 {
     return QImage(QStringLiteral(":/builtin/icon.png")).convertToFormat(QImage::Format_ARGB32);
+}
+
+QIcon EmbeddedIconAllSizes()
+{
+    QIcon icon;
+    for (int size : kIconSizes) {
+        const QByteArray pixels =
+            QResource(QStringLiteral(":/builtin/icon-%1.rgba").arg(size)).uncompressedData();
+        if (pixels.size() != qsizetype(size) * size * 4)
+            continue;  // a build without it: the sizes left will do
+        const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size, size * 4,
+                           QImage::Format_RGBA8888);
+        icon.addPixmap(QPixmap::fromImage(image));  // copies the pixels
+    }
+    return icon;
 }
 
 } // namespace peg

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
 #include "game.h"
@@ -11,5 +12,9 @@ namespace peg {
 // build time (see builtintiles.h) and embedded, so start-up only decodes them.
 QImage EmbeddedTile(Tile tile);
 QImage EmbeddedIcon();
+
+// The window icon at every size the project draws (kIconSizes), made from
+// pixels embedded as they are: nothing to decode. Needs a QGuiApplication.
+QIcon EmbeddedIconAllSizes();
 
 } // namespace peg

@@ -18,4 +18,7 @@ QImage BuiltinIcon();
 // The icon at another size, for desktop menus; at 32 it is BuiltinIcon().
 QImage BuiltinIconAt(int size);
 
+// Every size the icon is drawn at, for menus, title bars and task bars.
+inline constexpr int kIconSizes[] = {16, 22, 32, 48, 64, 128, 256};
+
 } // namespace peg

@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 
+#include "builtinpictures.h"
 #include "kelbor.h"
+#include "translation.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelb's Pegboard"));
+    // Desktops tie the window to its menu entry and metadata by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelbspegboard.KelbsPegboard"));
+    // Qt's own menus and buttons in Polish like the rest; without the file
+    // they stay English and the game goes on.
+    peg::LoadQtPolish(app);
+    // Before the window exists, so its first title bar already has every size.
+    QApplication::setWindowIcon(peg::EmbeddedIconAllSizes());
     peg::Kelbor window;
     window.show();
     return app.exec();

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// What main() sets up before the window: Qt's own strings in Polish, and the
+// window icon at every size the project draws.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "builtinpictures.h"
+#include "builtintiles.h"
+#include "translation.h"
+
+namespace {
+
+// The entries of a line edit's right-click menu, without accelerators and shortcuts.
+QStringList ContextMenuTexts()
+{
+    QLineEdit edit(QStringLiteral("tekst"));
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        if (!a->isSeparator())
+            texts << a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    return texts;
+}
+
+QString CancelButtonText()
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("t"),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    return box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&'));
+}
+
+const QStringList kEnglishMenu{QStringLiteral("Undo"), QStringLiteral("Redo"), QStringLiteral("Cut"),
+                               QStringLiteral("Copy"), QStringLiteral("Paste"), QStringLiteral("Delete"),
+                               QStringLiteral("Select All")};
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Runs first: nothing is installed yet, whatever a failed load tried.
+    void missingOrBrokenTranslationIsQuietAndLeavesEnglish()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        QCOMPARE(ContextMenuTexts(), kEnglishMenu);
+
+        QTemporaryDir empty;
+        QVERIFY(empty.isValid());
+        QVERIFY(!peg::LoadQtPolish(*qApp, empty.path()));
+        QVERIFY(!peg::LoadQtPolish(*qApp, empty.filePath(QStringLiteral("no-such-folder"))));
+
+        // Not a translation at all, and a folder in the file's place.
+        QTemporaryDir broken;
+        QFile junk(broken.filePath(QStringLiteral("qtbase_pl.qm")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("this is not a compiled translation\n");
+        junk.close();
+        QVERIFY(!peg::LoadQtPolish(*qApp, broken.path()));
+        QTemporaryDir dirInstead;
+        QVERIFY(QDir(dirInstead.path()).mkdir(QStringLiteral("qtbase_pl.qm")));
+        QVERIFY(!peg::LoadQtPolish(*qApp, dirInstead.path()));
+
+        QCOMPARE(ContextMenuTexts(), kEnglishMenu);
+        QCOMPARE(CancelButtonText(), QStringLiteral("Cancel"));
+    }
+
+    void qtStringsArePolishOnceLoaded()
+    {
+        QVERIFY2(peg::LoadQtPolish(*qApp), "qtbase_pl.qm not found: install qt6-translations-l10n");
+        const QStringList polish{QStringLiteral("Cofnij"), QStringLiteral("Przywróć"), QStringLiteral("Wytnij"),
+                                 QStringLiteral("Skopiuj"), QStringLiteral("Wklej"), QStringLiteral("Usuń"),
+                                 QStringLiteral("Zaznacz wszystko")};
+        QCOMPARE(ContextMenuTexts(), polish);
+        QCOMPARE(CancelButtonText(), QStringLiteral("Anuluj"));
+        QCOMPARE(QLocale().language(), QLocale::Polish);
+    }
+
+    void windowIconCarriesEverySizeAsDrawn()
+    {
+        const QIcon icon = peg::EmbeddedIconAllSizes();
+        QList<QSize> want;
+        for (int size : peg::kIconSizes)
+            want << QSize(size, size);
+        QCOMPARE(icon.availableSizes(), want);
+        for (int size : peg::kIconSizes) {
+            const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown.size(), QSize(size, size));
+            QVERIFY2(shown == peg::BuiltinIconAt(size).convertToFormat(QImage::Format_ARGB32),
+                     qPrintable(QString::number(size)));
+        }
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    StartupTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "startup_test.moc"
