@@ -1,24 +1,14 @@
 #include "boardlook.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImageReader>
-#include <QStringDecoder>
 
+#include "gamefiles.h"
 #include "itemreader.h"
+#include "pngcorner.h"
+#include "tilerenderer.h"
 
 namespace peg {
-
-QString DecodeFileText(const std::string &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cp1250("windows-1250");
-    if (cp1250.isValid())
-        return cp1250.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-}
 
 QString ReadBoardLookName(const std::string &content)
 {
@@ -36,10 +26,10 @@ BoardLookFile ParseBoardLook(const std::string &content)
         ItemReader reader(content);
         BoardLookFile look;
         look.displayName = DecodeFileText(reader.ReadValue().AsText());
-        look.aktual = DecodeFileText(reader.ReadValue().AsText());
-        look.nieuzyt = DecodeFileText(reader.ReadValue().AsText());
-        look.pelny = DecodeFileText(reader.ReadValue().AsText());
-        look.pusty = DecodeFileText(reader.ReadText());
+        look.aktual = reader.ReadValue().AsText();
+        look.nieuzyt = reader.ReadValue().AsText();
+        look.pelny = reader.ReadValue().AsText();
+        look.pusty = reader.ReadText();
         return look;
     } catch (const ItemError &e) {
         throw BoardLookError(e.what() + std::string(" (plik wyglądu ma pięć pozycji: nazwę i cztery obrazki)"));
@@ -48,25 +38,56 @@ BoardLookFile ParseBoardLook(const std::string &content)
 
 namespace {
 
-QImage LoadPicture(const QString &name, const char *role)
+// Qt's own wording is English and names its internals; say it as a player would.
+QString PictureErrorText(QImageReader::ImageReaderError error)
 {
-    if (name.isEmpty())
+    switch (error) {
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("to nie jest obrazek w formacie, który gra umie odczytać");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("obrazek jest uszkodzony");
+    case QImageReader::DeviceError:
+        return QStringLiteral("błąd odczytu obrazka");
+    default:
+        return QStringLiteral("nie udało się odczytać obrazka");
+    }
+}
+
+[[noreturn]] void Refuse(const char *role, const std::string &name, const QString &why)
+{
+    throw BoardLookError(QStringLiteral("nie można wczytać obrazka %1 %2: %3")
+                             .arg(QString::fromUtf8(role), QuotedName(name), why)
+                             .toStdString());
+}
+
+QImage LoadPicture(const std::string &name, const char *role)
+{
+    if (name.empty())
         return QImage();  // an empty picture: the cell shows the holder's background
-    const QFileInfo info(name);
-    if (info.exists() && !info.isFile()) {
-        // Reading a pipe or a device such as /dev/zero would never end.
-        throw BoardLookError(QStringLiteral("obrazek %1 „%2” nie jest zwykłym plikiem")
-                                 .arg(QString::fromUtf8(role), name)
-                                 .toStdString());
-    }
-    QImageReader reader(name);
-    reader.setDecideFormatFromContent(true);
+    std::string bytes;
+    if (const FileError e = ReadWholeFile(name, MAX_PICTURE_FILE_BYTES, bytes))
+        Refuse(role, name, QString::fromStdString(ReadFailureText(e)));
+    QByteArray data = QByteArray::fromStdString(bytes);
+    bytes = std::string();
+    const QRect cell(0, 0, TILE_PX, TILE_PX);
+    if (QImage corner = ReadPngCorner(data, cell.size()); !corner.isNull())
+        return corner;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);  // the content decides the format, not the name
+    const QSize size = reader.size();
+    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) << 20;
+    if (size.isValid() && limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
+        Refuse(role, name, QStringLiteral("obrazek jest zbyt duży (%1 × %2 pikseli)").arg(size.width()).arg(size.height()));
+    // Only the cell-sized corner is ever shown; formats that can decode just
+    // that part do, the others are cut before the next picture is read.
+    if (size.isValid())
+        reader.setClipRect(cell.intersected(QRect(QPoint(0, 0), size)));
     QImage image = reader.read();
-    if (image.isNull()) {
-        throw BoardLookError(QStringLiteral("nie można wczytać obrazka %1 „%2”: %3")
-                                 .arg(QString::fromUtf8(role), name, reader.errorString())
-                                 .toStdString());
-    }
+    if (image.isNull())
+        Refuse(role, name, PictureErrorText(reader.error()));
+    if (image.width() > TILE_PX || image.height() > TILE_PX)
+        image = image.copy(cell.intersected(image.rect()));
     return image;
 }
 

@@ -1,6 +1,7 @@
 #include "itemreader.h"
 
 #include <charconv>
+#include <string_view>
 #include <system_error>
 
 namespace peg {
@@ -11,6 +12,7 @@ constexpr char CR = '\r';
 constexpr char LF = '\n';
 constexpr char BLANK = ' ';
 constexpr char QUOTE = '"';
+constexpr std::string_view UTF8_BOM = "\xEF\xBB\xBF";
 
 bool IsDigit(char c)
 {
@@ -75,15 +77,27 @@ std::string ItemPlace(int line, int item)
 std::string QuoteItem(const std::string &raw)
 {
     std::string out = "\u201E";
+    std::size_t shown = 0;
+    bool inJunk = false;  // a run of bytes that are not text shows as one mark
     for (std::size_t i = 0; i < raw.size();) {
         const std::size_t len = Utf8Length(raw, i);
-        if (len == 0) {
-            out += "\uFFFD";
-            ++i;
-        } else {
-            out.append(raw, i, len);
-            i += len;
+        const unsigned char c = static_cast<unsigned char>(raw[i]);
+        const bool junk = len == 0 || c < 0x20 || c == 0x7F;
+        if (junk && inJunk) {
+            i += len == 0 ? 1 : len;
+            continue;
         }
+        if (shown == MAX_QUOTED_CHARS) {
+            out += "\u2026";
+            break;
+        }
+        if (junk)
+            out += "\uFFFD";
+        else
+            out.append(raw, i, len);
+        inJunk = junk;
+        ++shown;
+        i += len == 0 ? 1 : len;
     }
     return out + "\u201D";
 }
@@ -100,7 +114,12 @@ std::string ItemValue::AsText() const
     return std::string(buf, res.ptr);
 }
 
-ItemReader::ItemReader(std::string content) : data_(std::move(content)) {}
+ItemReader::ItemReader(std::string content) : data_(std::move(content))
+{
+    // Windows editors start UTF-8 files with a byte-order mark: not part of the first item.
+    if (data_.rfind(UTF8_BOM, 0) == 0)
+        pos_ = UTF8_BOM.size();
+}
 
 int ItemReader::line() const
 {

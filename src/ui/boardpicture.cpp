@@ -23,7 +23,7 @@ void BoardPicture::paintEvent(QPaintEvent *event)
 void BoardPicture::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    emit pressed(event->button(), event->position().toPoint());
+    emit pressed(event->button(), event->position());
 }
 
 Panel::Panel(const QString &caption, QWidget *parent)

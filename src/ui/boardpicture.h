@@ -17,7 +17,7 @@ public:
     BoardPicture(const TileRenderer &renderer, QWidget *parent);
 
 signals:
-    void pressed(Qt::MouseButton button, QPoint position);
+    void pressed(Qt::MouseButton button, QPointF position);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,8 +1,6 @@
 #include "kelbor.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
@@ -10,15 +8,16 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "boardlook.h"
 #include "boardpicture.h"
 #include "builtinpictures.h"
-#include "filetext.h"
+#include "gamefiles.h"
 #include "helpwindow.h"
 #include "movefile.h"
 #include "replay.h"
@@ -29,6 +28,8 @@ namespace peg {
 namespace {
 
 const QColor WINDOW_GREY(128, 128, 128);
+const QString SAVE_TITLE = QStringLiteral("Zapis ruchów");
+const QString LOOK_TITLE = QStringLiteral("Wygląd planszy");
 
 QPushButton *Button(const QString &name, const QString &caption, const QRect &geometry, QWidget *parent)
 {
@@ -138,6 +139,9 @@ void Kelbor::buildControls()
     for (QLabel *l : {Label1, LBile}) {
         l->setFont(CounterFont());
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // The design's box is lower than a 12-point bold line: grow it down
+        // so the letters' feet show.
+        l->resize(l->width(), std::max(l->height(), l->fontMetrics().height()));
     }
 
     BTNreset = Button(QStringLiteral("BTNreset"), QStringLiteral("Reset"), Twips(240, 6600, 735, 255), this);
@@ -225,20 +229,35 @@ void Kelbor::showTilePictures()
         box->setPixmap(QPixmap::fromImage(renderer_.tileImage(tile)));
 }
 
-void Kelbor::FillFileList(QListWidget *list, const QString &pattern)
+void Kelbor::FillFileList(QListWidget *list, const char *suffix)
 {
     list->clear();
-    const QStringList names = QDir::current().entryList({pattern}, QDir::Files | QDir::Readable,
-                                                        QDir::Name | QDir::IgnoreCase);
-    list->addItems(names);
+    // Names stay the bytes the system gave; the list shows them decoded.
+    QList<std::pair<QString, QByteArray>> entries;
+    for (const std::string &name : ListFiles(suffix))
+        entries.append({ShownName(name), QByteArray::fromStdString(name)});
+    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
+        const int byText = QString::compare(a.first, b.first, Qt::CaseInsensitive);
+        return byText != 0 ? byText < 0 : a.second < b.second;
+    });
+    for (const auto &[shown, bytes] : entries) {
+        auto *item = new QListWidgetItem(shown, list);
+        item->setData(Qt::UserRole, bytes);
+    }
+}
+
+std::string Kelbor::ChosenFile(const QListWidget *list)
+{
+    const QListWidgetItem *chosen = list->currentItem();
+    return chosen ? chosen->data(Qt::UserRole).toByteArray().toStdString() : std::string();
 }
 
 void Kelbor::Form_Load()
 {
-    FillFileList(FLmod, QStringLiteral("*.cfg"));
+    FillFileList(FLmod, ".cfg");
     if (FLmod->count() > 0)
         FLmod->setCurrentRow(0);
-    FillFileList(PlikOd, QStringLiteral("*.txt"));
+    FillFileList(PlikOd, ".txt");
     game_.NewGame();
 }
 
@@ -256,19 +275,28 @@ void Kelbor::ODTAnu_Click() { Odt->hide(); }
 void Kelbor::BTNOdt_Click()
 {
     // Files saved since the list was last read show up now.
-    FillFileList(PlikOd, QStringLiteral("*.txt"));
+    FillFileList(PlikOd, ".txt");
     Odt->show();
     if (PlikOd->count() > 0)
         PlikOd->setCurrentRow(0);
 }
 
-bool Kelbor::readGameFile(const QString &name, const QString &title, std::string &content)
+bool Kelbor::readGameFile(const std::string &name, const QString &title, std::string &content)
 {
-    QString why;
-    if (ReadWholeFile(name, content, why))
-        return true;
-    problem(title, QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(name, why));
-    return false;
+    if (const FileError e = ReadWholeFile(name, MAX_TEXT_FILE_BYTES, content)) {
+        problem(title, QStringLiteral("Nie można odczytać pliku %1: %2.")
+                           .arg(QuotedName(name), QString::fromStdString(ReadFailureText(e))));
+        return false;
+    }
+    return true;
+}
+
+QMessageBox *Kelbor::ProblemBox(QWidget *parent, const QString &title, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);  // names from files are shown, never interpreted
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
 }
 
 void Kelbor::problem(const QString &title, const QString &text)
@@ -280,7 +308,7 @@ void Kelbor::problem(const QString &title, const QString &text)
         // in a box that would stand alone before the game appears.
         pendingProblems_.append({title, text});
     } else {
-        QMessageBox::warning(this, title, text);
+        ProblemBox(this, title, text)->exec();
     }
 }
 
@@ -298,28 +326,16 @@ void Kelbor::showEvent(QShowEvent *event)
 
 void Kelbor::ZaprOK_Click()
 {
-    const QString name = plik->text();  // as typed: no trimming, no extension added
-    const QString title = QStringLiteral("Zapis ruchów");
-    if (name.isEmpty()) {
-        problem(title, QStringLiteral("Podaj nazwę pliku, do którego mają trafić ruchy."));
+    const QString typed = plik->text();  // as typed: no trimming, no extension added
+    if (typed.isEmpty()) {
+        problem(SAVE_TITLE, QStringLiteral("Podaj nazwę pliku, do którego mają trafić ruchy."));
         return;
     }
-    // The temporary file is renamed over the old one, which would also
-    // replace a read-only file (even for root): honour the read-only mark.
-    const QFileInfo existing(name);
-    const bool readOnly = !existing.isWritable() || !existing.permission(QFileDevice::WriteOwner);
-    if (existing.exists() && (!existing.isFile() || readOnly)) {
-        problem(title, QStringLiteral("Nie można zapisać ruchów do pliku „%1”: %2.")
-                           .arg(name, existing.isFile() ? QStringLiteral("plik jest tylko do odczytu")
-                                                        : QStringLiteral("to nie jest zwykły plik")));
-        return;
-    }
-    const std::string bytes = FormatMoveFile(game_);
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
-        || !file.commit()) {
-        problem(title, QStringLiteral("Nie można zapisać ruchów do pliku „%1”: %2.").arg(name, FileErrorText(file)));
-        return;  // the panel stays open, any earlier file of that name is whole
+    const std::string name = typed.toStdString();
+    if (const FileError e = WriteWholeFile(name, FormatMoveFile(game_))) {
+        problem(SAVE_TITLE, QStringLiteral("Nie zapisano ruchów do pliku %1: %2.\nWcześniejszy plik o tej nazwie jest nietknięty.")
+                                .arg(QuotedName(name), QString::fromStdString(WriteFailureText(e))));
+        return;  // the panel stays open
     }
     FMzapr->hide();
 }
@@ -340,13 +356,12 @@ void Kelbor::SPDSL_Click() { startReplayAt(1200); }
 
 void Kelbor::startReplayAt(int intervalMs)
 {
-    QListWidgetItem *chosen = PlikOd->currentItem();
-    if (!chosen || replayRunning())
+    const std::string name = ChosenFile(PlikOd);
+    if (name.empty() || replayRunning())
         return;
     TMOdt->setInterval(intervalMs);
     game_.NewGame();
 
-    const QString name = chosen->text();
     const QString title = QStringLiteral("Odtwarzanie ruchów");
     std::string content;
     if (!readGameFile(name, title, content))
@@ -355,7 +370,7 @@ void Kelbor::startReplayAt(int intervalMs)
     try {
         moves = ParseMoveFile(content);
     } catch (const MoveFileError &e) {
-        problem(title, QStringLiteral("Pliku „%1” nie można odtworzyć.\n%2").arg(name, QString::fromStdString(e.what())));
+        problem(title, QStringLiteral("Pliku %1 nie można odtworzyć.\n%2").arg(QuotedName(name), QString::fromStdString(e.what())));
         return;
     }
     ApplyMoveFile(moves, game_);
@@ -395,16 +410,15 @@ void Kelbor::TMOdt_Timer()
     }
 }
 
-void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPoint pixel)
+void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
 {
-    if (button != Qt::LeftButton)
+    if (button != Qt::LeftButton || position.x() < 0 || position.y() < 0)
         return;
     // Presses map by pixels: the board is drawn in 60-pixel cells whatever
-    // the screen's density.
-    const int col = pixel.x() / TILE_PX + 1;
-    const int row = pixel.y() / TILE_PX + 1;
-    if (pixel.x() < 0 || pixel.y() < 0)
-        return;
+    // the screen's density. A position between two device pixels belongs to
+    // the cell it lies in, so it is cut, never rounded into the next cell.
+    const int col = int(std::floor(position.x())) / TILE_PX + 1;
+    const int row = int(std::floor(position.y())) / TILE_PX + 1;
     game_.CellClicked(col, row);
 }
 
@@ -433,18 +447,17 @@ void Kelbor::ShowCount(Int16 pegsLeft)
 
 void Kelbor::FLmod_Click()
 {
-    QListWidgetItem *chosen = FLmod->currentItem();
-    if (!chosen)
+    const std::string name = ChosenFile(FLmod);
+    if (name.empty())
         return;
-    const QString name = chosen->text();
     std::string content;
-    if (!readGameFile(name, QStringLiteral("Wygląd planszy"), content))
+    if (!readGameFile(name, LOOK_TITLE, content))
         return;
     try {
-        MODnazwa->setText(ReadBoardLookName(content));
+        MODnazwa->setText(ShownText(ReadBoardLookName(content)));
     } catch (const BoardLookError &e) {
-        problem(QStringLiteral("Wygląd planszy"),
-                QStringLiteral("Plik „%1” nie jest plikiem wyglądu planszy.\n%2").arg(name, QString::fromStdString(e.what())));
+        problem(LOOK_TITLE, QStringLiteral("Plik %1 nie jest plikiem wyglądu planszy.\n%2")
+                                .arg(QuotedName(name), QString::fromStdString(e.what())));
     }
 }
 
@@ -461,13 +474,11 @@ void Kelbor::MODok_Click()
 
 void Kelbor::LoadBoardLook()
 {
-    QListWidgetItem *chosen = FLmod->currentItem();
-    if (!chosen)
+    const std::string name = ChosenFile(FLmod);
+    if (name.empty())
         return;
-    const QString name = chosen->text();
-    const QString title = QStringLiteral("Wygląd planszy");
     std::string content;
-    if (!readGameFile(name, title, content))
+    if (!readGameFile(name, LOOK_TITLE, content))
         return;
     // Everything is read and loaded before a single tile changes, so a bad
     // file never leaves the board in a mix of two looks.
@@ -475,8 +486,8 @@ void Kelbor::LoadBoardLook()
     try {
         pictures = LoadBoardLookPictures(ParseBoardLook(content));
     } catch (const BoardLookError &e) {
-        problem(title, QStringLiteral("Nie można zastosować wyglądu z pliku „%1”.\n%2")
-                           .arg(name, QString::fromStdString(e.what())));
+        problem(LOOK_TITLE, QStringLiteral("Nie można zastosować wyglądu z pliku %1.\n%2")
+                                .arg(QuotedName(name), QString::fromStdString(e.what())));
         return;
     }
     for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Aktual, Tile::Pelny})

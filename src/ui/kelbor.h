@@ -13,6 +13,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMessageBox;
 class QPushButton;
 class QTimer;
 
@@ -43,7 +44,7 @@ public:
     void ZaprAnul_Click();
     void ODTAnu_Click();
     void BTNOdt_Click();
-    void Mapa_MouseDown(Qt::MouseButton button, QPoint pixel);
+    void Mapa_MouseDown(Qt::MouseButton button, QPointF position);
     void ZaprOK_Click();
     void OdtOK_Click();
     void SPDQ_Click();
@@ -58,6 +59,9 @@ public:
     HelpWindow *helpWindow() const { return help_; }
 
     bool replayRunning() const;
+
+    // The message box for a problem, not yet shown.
+    static QMessageBox *ProblemBox(QWidget *parent, const QString &title, const QString &text);
 
     // Where file problems are told to the player; a message box unless a
     // test puts itself here.
@@ -99,11 +103,12 @@ private:
     void buildControls();
     void setTabOrderFromDesign();
     void showTilePictures();
-    static void FillFileList(QListWidget *list, const QString &pattern);
+    static void FillFileList(QListWidget *list, const char *suffix);
+    static std::string ChosenFile(const QListWidget *list);
     void startReplayAt(int intervalMs);
     void endReplay();
     void problem(const QString &title, const QString &text);
-    bool readGameFile(const QString &name, const QString &title, std::string &content);
+    bool readGameFile(const std::string &name, const QString &title, std::string &content);
     void LoadBoardLook();
 
     Game game_;

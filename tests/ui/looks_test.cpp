@@ -64,7 +64,7 @@ private slots:
         w.FLmod->setCurrentRow(1);  // alphabetical, whatever the case
         QCOMPARE(w.MODnazwa->text(), QStringLiteral("Druga ąśż, z przecinkiem"));
         QVERIFY(Look(w) == before);
-        for (auto [cfg, why] : {std::pair{"cztery.cfg", "wiersz 1"}, {"d.cfg", "brak.png"}, {"e.cfg", "zwykłym"}}) {
+        for (auto [cfg, why] : {std::pair{"cztery.cfg", "wiersz 1"}, {"d.cfg", "brak.png"}, {"e.cfg", "zwykły plik"}}) {
             Apply(w, QString::fromLatin1(cfg));
             QVERIFY2(problems.last().contains(cfg) && problems.last().contains(why), qPrintable(problems.last()));
             QVERIFY(Look(w) == before && w.FMmod->isVisible());
@@ -106,7 +106,7 @@ private slots:
         const MoveLog log = w.game().moveLog();
         w.Pomoc->click();
         QTextBrowser *browser = w.helpWindow()->browser();
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Nie znaleziono pliku pegit.html")));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Nie można odczytać pliku pegit.html")));
         WriteFile(QString::fromLatin1(HELP_FILE), "<h1>Spis tre\xc5\x9b" "ci</h1>" + QByteArray(400, '\n').replace('\n', "<p>x</p>"));
         w.Pomoc->click();
         QVERIFY(w.helpWindow()->isVisible() && browser->toPlainText().contains(QStringLiteral("Spis treści")));

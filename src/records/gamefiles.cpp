@@ -1,0 +1,285 @@
+#include "gamefiles.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <utility>
+
+#include "itemreader.h"
+
+namespace peg {
+
+namespace {
+
+// Closes a descriptor on every path out.
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() { if (fd_ >= 0) ::close(fd_); }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return fd_; }
+    // Closing can report a failed write-back (NFS, a full disk): it counts.
+    int close()
+    {
+        const int r = ::close(std::exchange(fd_, -1));
+        return r == 0 || errno == EINTR ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+bool EndsWithAnyCase(const std::string &name, const std::string &suffix)
+{
+    if (name.size() < suffix.size())
+        return false;
+    return std::equal(suffix.begin(), suffix.end(), name.end() - std::ptrdiff_t(suffix.size()),
+                      [](char a, char b) { return Lower(a) == Lower(b); });
+}
+
+std::string FolderOf(const std::string &name)
+{
+    const auto slash = name.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : name.substr(0, slash);
+}
+
+FileError FileFault(int code) { return FileError{code, false, {}}; }
+
+FileError FolderFault(int code, const std::string &folder) { return FileError{code, true, folder}; }
+
+// 0, or the error number.
+int WriteAll(int fd, const std::string &bytes, off_t offset)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        done += std::size_t(n);
+    }
+    return 0;
+}
+
+int ReadAll(int fd, std::size_t limit, std::string &out)
+{
+    out.clear();
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        if (out.size() + std::size_t(n) > limit)
+            return ERR_TOO_LARGE;
+        out.append(buffer, std::size_t(n));
+    }
+}
+
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The folder takes no new file: write over the old content where it stands.
+FileError ReplaceInPlace(const std::string &name, const std::string &bytes)
+{
+    Fd fd(::open(name.c_str(), O_RDWR | O_CLOEXEC));
+    if (fd.get() < 0)
+        return FileFault(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return FileFault(errno);
+    std::string old;
+    if (const int e = ReadAll(fd.get(), MAX_PICTURE_FILE_BYTES, old))
+        return FileFault(e);
+    // Claim the room first: a full disk or a size limit shows here, before
+    // a single old byte is touched.
+    if (bytes.size() > old.size()) {
+        const int e = ::posix_fallocate(fd.get(), 0, off_t(bytes.size()));
+        if (e != 0 && e != EOPNOTSUPP && e != EINVAL) {
+            if (::ftruncate(fd.get(), off_t(old.size())) != 0) { /* nothing more to undo */ }
+            return FileFault(e);
+        }
+    }
+    int e = WriteAll(fd.get(), bytes, 0);
+    if (e == 0 && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
+        e = errno;
+    if (e == 0 && ::fsync(fd.get()) != 0 && errno != EINVAL)
+        e = errno;
+    if (e != 0) {
+        if (WriteAll(fd.get(), old, 0) == 0 && ::ftruncate(fd.get(), off_t(old.size())) == 0)
+            ::fsync(fd.get());
+        return FileFault(e);
+    }
+    if (const int c = fd.close())
+        return FileFault(c);
+    return {};
+}
+
+} // namespace
+
+std::vector<std::string> ListFiles(const std::string &suffix)
+{
+    std::vector<std::string> names;
+    std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir("."), ::closedir);
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (name.empty() || name[0] == '.' || !EndsWithAnyCase(name, suffix))
+            continue;
+        struct stat st {};
+        if (::stat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(name.c_str(), R_OK) == 0)
+            names.push_back(name);
+    }
+    return names;
+}
+
+FileError ReadWholeFile(const std::string &name, std::size_t limit, std::string &content)
+{
+    // Non-blocking, so that opening a pipe with no writer does not hang.
+    Fd fd(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0)
+        return FileFault(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return FileFault(errno);
+    if (S_ISDIR(st.st_mode))
+        return FileFault(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return FileFault(ERR_NOT_REGULAR);
+    if (std::size_t(st.st_size) > limit)
+        return FileFault(ERR_TOO_LARGE);
+    if (const int e = ReadAll(fd.get(), limit, content))
+        return FileFault(e);
+    return {};
+}
+
+FileError WriteWholeFile(const std::string &name, const std::string &bytes)
+{
+    if (name.empty())
+        return FileFault(ERR_NO_NAME);
+    const std::string folder = FolderOf(name);
+    struct stat st {};
+    const bool exists = ::stat(name.c_str(), &st) == 0;
+    if (!exists && errno != ENOENT)
+        return errno == ENOTDIR || errno == EACCES ? FolderFault(errno, folder) : FileFault(errno);
+    if (exists && S_ISDIR(st.st_mode))
+        return FileFault(EISDIR);
+    if (exists && !S_ISREG(st.st_mode))
+        return FileFault(ERR_NOT_REGULAR);
+    if (exists && !(st.st_mode & S_IWUSR))
+        return FileFault(ERR_READ_ONLY);  // root could write it, but the mark says no
+    struct stat link {};
+    const bool symlink = ::lstat(name.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
+    if (exists && !symlink && ::access(name.c_str(), W_OK) != 0)
+        return FileFault(errno);
+    if (exists && symlink)
+        return ReplaceInPlace(name, bytes);  // written through, so the link stays a link
+
+    std::string temp = folder + "/.kelb-XXXXXX";
+    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.get() < 0) {
+        const int e = errno;
+        if (exists && (e == EACCES || e == EPERM))
+            return ReplaceInPlace(name, bytes);
+        return FolderFault(e, folder);
+    }
+    int e = WriteAll(fd.get(), bytes, 0);
+    if (e == 0 && ::fchmod(fd.get(), exists ? st.st_mode & 07777 : NewFileMode()) != 0)
+        e = errno;
+    if (e == 0 && ::fsync(fd.get()) != 0 && errno != EINVAL)
+        e = errno;
+    if (e == 0)
+        e = fd.close();
+    if (e == 0 && ::rename(temp.c_str(), name.c_str()) != 0)
+        e = errno;
+    if (e != 0) {
+        ::unlink(temp.c_str());
+        return FileFault(e);
+    }
+    return {};
+}
+
+namespace {
+
+std::string FolderName(const FileError &error)
+{
+    return error.folder == "." ? std::string("folder gry") : "folder " + QuoteItem(error.folder);
+}
+
+// Errors that read the same whichever way the file was used.
+std::string CommonText(const FileError &error)
+{
+    switch (error.code) {
+    case ERR_NOT_REGULAR: return "to nie jest zwykły plik";
+    case ERR_TOO_LARGE: return "plik jest zbyt duży";
+    case EISDIR: return "to jest folder, nie plik";
+    case ENAMETOOLONG: return "nazwa jest za długa";
+    case ENOTDIR: return "część ścieżki nie jest folderem";
+    case ELOOP: return "zbyt wiele dowiązań symbolicznych w ścieżce";
+    case EIO: return "błąd wejścia-wyjścia dysku";
+    case EMFILE:
+    case ENFILE: return "zbyt wiele otwartych plików";
+    case ENOMEM: return "za mało pamięci";
+    default: return "nieoczekiwany błąd systemu (nr " + std::to_string(error.code) + ")";
+    }
+}
+
+} // namespace
+
+std::string ReadFailureText(const FileError &error)
+{
+    switch (error.code) {
+    case ENOENT: return "plik nie istnieje";
+    case EACCES:
+    case EPERM: return "brak uprawnień do odczytu pliku";
+    default: return CommonText(error);
+    }
+}
+
+std::string WriteFailureText(const FileError &error)
+{
+    if (error.atFolder) {
+        switch (error.code) {
+        case ENOENT:
+            return error.folder == "." ? "folder gry już nie istnieje" : FolderName(error) + " nie istnieje";
+        case EACCES:
+        case EPERM: return "nie można zapisywać w: " + FolderName(error) + " (brak uprawnień)";
+        default: break;
+        }
+    }
+    switch (error.code) {
+    case ERR_NO_NAME: return "nie podano nazwy pliku";
+    case ERR_READ_ONLY: return "plik jest tylko do odczytu";
+    case EACCES:
+    case EPERM: return "brak uprawnień do zapisu pliku";
+    case EROFS: return "dysk jest tylko do odczytu";
+    case ENOSPC: return "brak miejsca na dysku";
+    case EDQUOT: return "przekroczony przydział miejsca na dysku";
+    case EFBIG: return "plik przekroczyłby dopuszczalny rozmiar";
+    case ENOENT: return "folder nie istnieje";
+    default: return CommonText(error);
+    }
+}
+
+} // namespace peg
