@@ -1,24 +1,39 @@
 # SPDX-License-Identifier: MIT
-# Sourced by play.sh and test.sh: installs what is missing, then builds.
+# shellcheck shell=bash
+# Sourced by play.sh, test.sh and bench/run.sh: installs what is missing, then builds.
 # Safe to run again: nothing is installed or rebuilt that is already there.
 
-PACKAGES=(cmake make g++ clang-14 libclang-rt-14-dev qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-urw-base35 fonts-dejavu-core
-          xvfb xauth xdotool x11-utils imagemagick)
+# Building and playing: compiler, Qt, libpng, the counter's and the help's
+# fonts, Qt's own strings in Polish, and the picture formats beyond Qt's own.
+PLAY_PACKAGES=(cmake make g++ qt6-base-dev libpng-dev
+               fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n qt6-image-formats-plugins)
+# The tests, benchmarks and fuzzers on top: a private X server and tools to
+# click and look at it, GoogleTest and Google Benchmark, clang for the
+# fuzzers, and what builds and checks the Debian package and the metadata.
+TEST_PACKAGES=("${PLAY_PACKAGES[@]}"
+               xvfb xauth xdotool x11-utils imagemagick libgtest-dev libbenchmark-dev
+               clang-14 libclang-rt-14-dev
+               dpkg-dev file lintian appstream desktop-file-utils)
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
 
 missing_packages() {
     local p
-    for p in "${PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
     done
 }
 
+# install_missing [play|test]: the packages for playing, or (the default)
+# for everything the tests and benchmarks run.
 install_missing() {
     local missing
-    missing=$(missing_packages | tr '\n' ' ')
+    if [ "${1:-test}" = play ]; then
+        missing=$(missing_packages "${PLAY_PACKAGES[@]}" | tr '\n' ' ')
+    else
+        missing=$(missing_packages "${TEST_PACKAGES[@]}" | tr '\n' ' ')
+    fi
     [ -z "${missing// /}" ] && return 0
     if [ "$(id -u)" -eq 0 ]; then
         echo "Installing: $missing"
