@@ -24,8 +24,10 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t length)
     src->pos += qsizetype(length);
 }
 
-// Damage is reported by the null image; libpng must not print.
-void Quiet(png_structp, png_const_charp) {}
+// Damage is reported by the null image; libpng must not print. An error
+// handler that returned would let libpng print and leave on its own.
+[[noreturn]] void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void QuietWarning(png_structp, png_const_charp) {}
 
 // Decodes the first rows into block (RGBA, already the block's size) and
 // says how much of it the picture fills. Free of C++ objects with
@@ -60,7 +62,7 @@ QImage ReadPngCorner(const QByteArray &data, QSize block)
 {
     if (data.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(data.constData()), 0, 8) != 0)
         return QImage();
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Quiet, Quiet);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, QuietWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     QImage corner(block, QImage::Format_RGBA8888);
     bool ok = info != nullptr && !corner.isNull();

@@ -114,9 +114,14 @@ FileError ReplaceInPlace(const std::string &name, const std::string &bytes)
     // Claim the room first: a full disk or a size limit shows here, before
     // a single old byte is touched.
     if (bytes.size() > old.size()) {
-        const int e = ::posix_fallocate(fd.get(), 0, off_t(bytes.size()));
-        if (e != 0 && e != EOPNOTSUPP && e != EINVAL) {
-            if (::ftruncate(fd.get(), off_t(old.size())) != 0) { /* nothing more to undo */ }
+        // Linux's own call: glibc's fallback for file systems without it
+        // would write over the old bytes to find out.
+        const int e = ::fallocate(fd.get(), 0, 0, off_t(bytes.size())) == 0 ? 0 : errno;
+        if (e != 0 && e != EOPNOTSUPP && e != ENOSYS) {
+            struct stat now {};
+            if (::fstat(fd.get(), &now) == 0 && now.st_size != st.st_size && ::ftruncate(fd.get(), st.st_size) != 0) {
+                // nothing more can be undone
+            }
             return FileFault(e);
         }
     }
@@ -167,8 +172,6 @@ FileError ReadWholeFile(const std::string &name, std::size_t limit, std::string 
         return FileFault(EISDIR);
     if (!S_ISREG(st.st_mode))
         return FileFault(ERR_NOT_REGULAR);
-    if (std::size_t(st.st_size) > limit)
-        return FileFault(ERR_TOO_LARGE);
     if (const int e = ReadAll(fd.get(), limit, content))
         return FileFault(e);
     return {};

@@ -40,6 +40,10 @@ TEST(ItemReader, ReadsItemsByTheDelimiterRules)
         {"\r\n\r\n  4\n\n2\r\r4\r\n\r\n4", "IIII", {"4", "2", "4", "4"}},
         {"-32768,+32767 0007", "III", {"-32768", "32767", "7"}},
         {"12,12a,\"12\",012,-1.5,+.5,1e3,-0", "VVVVVVVV", {"n:12", "t:12a", "t:12", "n:12", "n:-1.5", "n:0.5", "t:1e3", "n:0"}},
+        // A byte-order mark is not part of the first item, quoted or not.
+        {"\xEF\xBB\xBF\"Nazwa, z przecinkiem\",a", "TT", {"Nazwa, z przecinkiem", "a"}},
+        {"\xEF\xBB\xBF 30 \r\n", "I", {"30"}},
+        {"x\xEF\xBB\xBF", "T", {"x\xEF\xBB\xBF"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.input);
@@ -81,3 +85,21 @@ TEST(ItemReader, ReportsKindLineItemAndTextOfAFailedRead)
 }
 
 } // namespace
+
+TEST(QuoteItem, IsShortAndShowsNoRawBytes)
+{
+    const struct {
+        std::string raw, quoted;
+    } cases[] = {
+        {"abc", "\u201Eabc\u201D"},
+        {std::string(40, 'x'), "\u201E" + std::string(40, 'x') + "\u201D"},
+        {std::string(1 << 20, '7'), "\u201E" + std::string(40, '7') + "\u2026\u201D"},
+        {"a\xb1\xbf\xe6z", "\u201Ea\uFFFDz\u201D"},         // Windows-1250 letters: one mark
+        {"a\r\n\tb", "\u201Ea\uFFFDb\u201D"},               // control characters too
+        {"\xc5\x82\xc3\xb3" "d\xc5\xba", "\u201E\u0142\u00F3" "d\u017A\u201D"},  // UTF-8 letters stay
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.raw.substr(0, 50));
+        EXPECT_EQ(QuoteItem(c.raw), c.quoted);
+    }
+}

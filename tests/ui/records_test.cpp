@@ -100,22 +100,6 @@ private slots:
         PressCell(w, 4, 6);              // the game goes on from there
         QVERIFY(w.game().hasSelection());
     }
-
-    void aFailedSaveKeepsTheOldFileAndThePanel()
-    {
-        ScratchFolder folder{{"stary.txt", "stara zawartość"}};
-        QFile::setPermissions(QStringLiteral("stary.txt"), QFileDevice::ReadOwner);
-        Kelbor w;
-        Problems problems(w);
-        // An empty name, a missing folder, a folder, a read-only file.
-        const QStringList names = {"", "brak/wynik.txt", ".", "stary.txt"};
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            Save(w, names[i]);
-            QCOMPARE(problems.texts.size(), i + 1);
-            QVERIFY(!w.FMzapr->isHidden());
-        }
-        QCOMPARE(ReadFile(QStringLiteral("stary.txt")), QByteArray("stara zawartość"));
-    }
 };
 
 QTEST_MAIN(RecordsTest)
