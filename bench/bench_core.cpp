@@ -5,7 +5,11 @@
 
 #include <QGuiApplication>
 
+#include <cstring>
+
 #include "../tests/common/fullgame.h"
+#include "boardlook.h"
+#include "gamefiles.h"
 #include "movefile.h"
 #include "tilerenderer.h"
 
@@ -100,6 +104,32 @@ void BM_ReadMoveFile31(benchmark::State &state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(content.size()));
 }
 BENCHMARK(BM_ReadMoveFile31);
+
+// A megabyte, the most a game file may hold, of one kind of byte: every
+// way of reading it as a move file and as a board look, to its refusal or
+// its end, with the message quoting what it found.
+void BM_ReadOneMegabyte(benchmark::State &state)
+{
+    const char fill = "7x,"[state.range(0)];
+    const std::string content(MAX_TEXT_FILE_BYTES, fill);
+    std::size_t messages = 0;
+    for (auto _ : state) {
+        try {
+            ParseMoveFile(content);
+        } catch (const MoveFileError &e) {
+            messages += std::strlen(e.what());
+        }
+        try {
+            messages += std::size_t(ReadBoardLookName(content).size());
+            LoadBoardLookPictures(ParseBoardLook(content));
+        } catch (const BoardLookError &e) {
+            messages += std::strlen(e.what());
+        }
+    }
+    benchmark::DoNotOptimize(messages);
+    state.SetLabel(fill == '7' ? "digits" : fill == 'x' ? "letters" : "commas");
+}
+BENCHMARK(BM_ReadOneMegabyte)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -37,6 +37,10 @@ row "CellClicked, select (tile drawn)" "$(field core.csv BM_CellClickedSelect)" 
 row "CellClicked, move (3 tiles drawn)" "$(field core.csv BM_CellClickedMove)" "-"
 row "DrawBoard into the board image" "$(field core.csv BM_DrawBoard)" "-"
 row "ItemReader over a 31-move file" "$(field core.csv BM_ReadMoveFile31)" "-"
+kinds=(digits letters commas)
+for k in 0 1 2; do
+    row "a 1 MiB file of ${kinds[$k]}, read as moves and as a look" "$(field core.csv "BM_ReadOneMegabyte/$k\"")" "< 50 ms"
+done
 row "mouse press to repainted board, select" "$(field ui.csv BM_PressSelectToRepaint)" "< 1 ms"
 row "mouse press to repainted board, move" "$(field ui.csv BM_PressMoveToRepaint)" "< 1 ms"
 row "31-move replay at szybko, OdtOK to end" "$(field ui.csv BM_Replay31AtSzybko)" "<= 40 ms (floor 31)"

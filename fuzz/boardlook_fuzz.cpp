@@ -1,5 +1,5 @@
 // Any bytes as a board-look file: the name and the five items are read or
-// refused with BoardLookError; nothing else may escape.
+// refused with BoardLookError; nothing else may escape. Then as a picture.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include "boardlook.h"
+#include "pngcorner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -18,5 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const peg::BoardLookError &) {
     }
     peg::DecodeFileText(content);
+    // The same bytes as a picture: the corner reader must refuse or decode,
+    // never read past the data or crash.
+    const QImage corner = peg::ReadPngCorner(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), QSize(60, 60));
+    if (!corner.isNull() && (corner.width() > 60 || corner.height() > 60))
+        __builtin_trap();
     return 0;
 }

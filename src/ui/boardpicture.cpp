@@ -23,7 +23,10 @@ void BoardPicture::paintEvent(QPaintEvent *event)
 void BoardPicture::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    emit pressed(event->button(), event->position());
+    // Qt rounds the widget-relative position to whole logical pixels, which
+    // at 200 % moves a cell's last device pixel into the next cell; the
+    // window-relative position keeps the fraction.
+    emit pressed(event->button(), event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0))));
 }
 
 Panel::Panel(const QString &caption, QWidget *parent)

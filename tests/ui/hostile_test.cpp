@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTextBrowser>
 
 #include <signal.h>
@@ -244,7 +245,13 @@ private slots:
                 for (bool alongRow : {true, false}) {
                     const double at = device / scale, middle = 3.5 * TILE_PX;
                     w.game().NewGame();
-                    w.Mapa_MouseDown(Qt::LeftButton, alongRow ? QPointF(at, middle) : QPointF(middle, at));
+                    // As Qt delivers it: the widget position rounded to whole
+                    // logical pixels, the window position exact.
+                    const QPointF onMapa = alongRow ? QPointF(at, middle) : QPointF(middle, at);
+                    const QPointF inWindow = onMapa + QPointF(w.Mapa->pos());
+                    QMouseEvent press(QEvent::MouseButtonPress, QPointF(onMapa.toPoint()), inWindow, inWindow,
+                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                    QCoreApplication::sendEvent(w.Mapa, &press);
                     const QPoint expected = alongRow ? QPoint(cell, 4) : QPoint(4, cell);
                     // The centre holds no peg: a press there selects nothing.
                     const QPoint selected = w.game().hasSelection() ? QPoint(w.game().selectedCol(), w.game().selectedRow())
