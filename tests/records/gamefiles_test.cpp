@@ -165,6 +165,16 @@ std::string NeedRootForMount(Scratch &s, const char *folder, std::string &skipWh
     return folder;
 }
 
+// A file anyone may change, in a folder that takes no new file.
+std::string WritableFileInReadOnlyFolder(Scratch &s, std::string &)
+{
+    ::mkdir((s / "ro").c_str(), 0777);
+    Put(s / "ro/wynik.txt", OLD);
+    ::chmod((s / "ro/wynik.txt").c_str(), 0666);
+    ::chmod((s / "ro").c_str(), 0555);
+    return "ro";
+}
+
 const WriteCase WRITE_CASES[] = {
     {"disk full: the old file stays whole",
      [](Scratch &s, std::string &skip) {
@@ -180,22 +190,10 @@ const WriteCase WRITE_CASES[] = {
      [](Scratch &s, std::string &) { Put(s / "wynik.txt", OLD); return std::string("."); },
      "wynik.txt", {false, 100}, "przekroczyłby dopuszczalny rozmiar"},
     {"file-size limit while replacing in place",
-     [](Scratch &s, std::string &) {
-         ::mkdir((s / "ro").c_str(), 0777);
-         Put(s / "ro/wynik.txt", OLD);
-         ::chmod((s / "ro/wynik.txt").c_str(), 0666);
-         ::chmod((s / "ro").c_str(), 0555);
-         return std::string("ro");
-     },
+     WritableFileInReadOnlyFolder,
      "wynik.txt", {true, 100}, "przekroczyłby dopuszczalny rozmiar", true},
     {"folder takes no new file, the file is writable: replaced in place",
-     [](Scratch &s, std::string &) {
-         ::mkdir((s / "ro").c_str(), 0777);
-         Put(s / "ro/wynik.txt", OLD);
-         ::chmod((s / "ro/wynik.txt").c_str(), 0666);
-         ::chmod((s / "ro").c_str(), 0555);
-         return std::string("ro");
-     },
+     WritableFileInReadOnlyFolder,
      "wynik.txt", {true}, "saved"},
     {"folder takes no new file",
      [](Scratch &s, std::string &) {
