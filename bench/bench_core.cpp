@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's inner loops, without a window: the jump rule, a click that
 // selects, a click that moves (tiles drawn into the board image), a full
 // board redraw, and reading a 31-move file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as a player feels it: a mouse press on the board until the
 // board is repainted, and a whole 31-move replay at "szybko".
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds (if needed) and runs every benchmark, then prints one table.
 # The window figures come from a private Xvfb, as a player's screen.
 set -euo pipefail

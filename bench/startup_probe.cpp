@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts like the game (or, built with BARE_WINDOW, like a plain Qt window
 // with a label and a few buttons), prints "ready <resident KiB>" once the
 // window's main picture has been painted, and quits.

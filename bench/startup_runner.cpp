@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts two programs in turn, many times, and measures for each the time
 // from the start of the process until it says "ready", and the resident
 // memory it reports then. Prints medians and their ratio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a board-look file: the name and the five items are read or
 // refused with BoardLookError; nothing else may escape. Then as a picture.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes, read with any sequence of the three reads: every read either
 // yields an item or throws ItemError, and the reader never goes backwards.
 #include <cstddef>

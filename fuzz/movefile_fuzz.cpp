@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a move file: it is refused with MoveFileError, or it loads
 // and replays to an end (finished or refused) without leaving the board,
 // and what the game then writes reads back the same.

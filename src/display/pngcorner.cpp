@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pngcorner.h"
 
 #include <png.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gamefiles.h"
 
 #include <dirent.h>

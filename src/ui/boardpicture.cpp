@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "boardpicture.h"
 
 #include <QMouseEvent>

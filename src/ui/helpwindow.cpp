@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "helpwindow.h"
 
 #include <QScrollBar>

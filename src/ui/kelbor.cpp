@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kelbor.h"
 
 #include <QApplication>
@@ -92,7 +93,7 @@ Kelbor::Kelbor(QWidget *parent)
     setObjectName(QStringLiteral("Kelbor"));
     setWindowTitle(QStringLiteral("Kelb's Pegboard"));
     // Also for the help window and message boxes, which have none of their own.
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(EmbeddedIcon())));
+    QApplication::setWindowIcon(EmbeddedIconAllSizes());
     setFixedSize(457, 464);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, WINDOW_GREY);

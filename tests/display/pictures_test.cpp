@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures of board looks: only the cell-sized corner is decoded where the
 // format allows, and it is the same corner Qt would show.
 #include <gtest/gtest.h>

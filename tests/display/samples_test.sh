@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The sample board looks are made by tools/makelooks: making them again must
 # give the committed pictures, and every picture a .cfg names must exist.
 set -euo pipefail

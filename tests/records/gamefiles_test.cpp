@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and writing the game's files under real trouble: a full disk, a
 // file-size limit, folders and files the user may not write, odd names.
 #include "gamefiles.h"

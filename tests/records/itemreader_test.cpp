@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "itemreader.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window where players' machines are unkind: saves that fail for real,
 // inputs far too long, names that are not UTF-8, screens at other scales.
 #include <QBuffer>
