@@ -36,13 +36,13 @@ public:
 void Press(Kelbor &w, int col, int row)
 {
     QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
-                      w.Mapa->mapTo(&w, QPoint((col - 1) * 60 + 30, (row - 1) * 60 + 30)));
+                      w.findChild<QWidget *>(QStringLiteral("Mapa"))->mapTo(&w, QPoint((col - 1) * 60 + 30, (row - 1) * 60 + 30)));
 }
 
 // Shows the window with its board's paints counted.
 void ShowCounted(Kelbor &w, PaintCounter &counter, benchmark::State &state)
 {
-    w.Mapa->installEventFilter(&counter);
+    w.findChild<QWidget *>(QStringLiteral("Mapa"))->installEventFilter(&counter);
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         state.SkipWithError("no window");

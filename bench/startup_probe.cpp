@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
     label->installEventFilter(&probe);
 #else
     peg::Kelbor w;
-    w.Mapa->installEventFilter(&probe);
+    w.findChild<QWidget *>(QStringLiteral("Mapa"))->installEventFilter(&probe);
 #endif
     std::fprintf(stderr, "window built %.1f ms\n", sinceMain.nsecsElapsed() / 1e6);
     w.show();

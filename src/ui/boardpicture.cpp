@@ -30,38 +30,4 @@ void BoardPicture::mousePressEvent(QMouseEvent *event)
     emit pressed(event->button(), event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0))));
 }
 
-Panel::Panel(const QString &caption, QWidget *parent)
-    : QGroupBox(caption, parent)
-{
-    setAutoFillBackground(true);
-    hide();
-}
-
-void Panel::mousePressEvent(QMouseEvent *event)
-{
-    QGroupBox::mousePressEvent(event);
-    event->accept();
-}
-
-ElidedLabel::ElidedLabel(const QString &text, QWidget *parent)
-    : QLabel(parent)
-{
-    setTextFormat(Qt::PlainText);  // a name from a file is shown, never interpreted
-    setText(text);
-}
-
-void ElidedLabel::setText(const QString &text)
-{
-    QLabel::setText(text);
-    setToolTip(text);
-}
-
-void ElidedLabel::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    const QRect r = contentsRect();
-    p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, r.width()));
-}
-
 } // namespace peg

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,10 +14,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <utility>
 
 #include "boardlook.h"
 #include "boardpicture.h"
+#include "elidedlabel.h"
+#include "panel.h"
 #include "builtinpictures.h"
 #include "gamefiles.h"
 #include "helpwindow.h"
@@ -32,32 +36,58 @@ const QColor WINDOW_GREY(128, 128, 128);
 const QString SAVE_TITLE = QStringLiteral("Zapis ruchów");
 const QString LOOK_TITLE = QStringLiteral("Wygląd planszy");
 
-QPushButton *Button(const QString &name, const QString &caption, const QRect &geometry, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
+// The window as its design states it: every control with its kind, its
+// parent, its place in twips, its caption and its tab index (-1: it takes no
+// focus), and the handler of its click. Panels stack in this order, the last
+// on top where they overlap.
+enum class Kind { Board, Frame, TilePicture, CounterLabel, Label, NameLabel, Button, FileList, TextBox, Panel };
 
-QLabel *Label(const QString &name, const QString &caption, const QRect &geometry, QWidget *parent)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setGeometry(geometry);
-    return l;
-}
+struct ControlDesign {
+    const char *name;
+    Kind kind;
+    const char *parent;  // nullptr: the window itself
+    int left, top, width, height;
+    const char *caption;
+    int tabIndex;
+    void (Kelbor::*click)() = nullptr;
+};
 
-QListWidget *FileList(const QString &name, const QRect &geometry, QWidget *parent)
-{
-    auto *list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setGeometry(geometry);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return list;
-}
+const ControlDesign DESIGN[] = {
+    {"Mapa", Kind::Board, nullptr, 240, 240, 6300, 6300, "", 0},
+    {"Tiles", Kind::Frame, nullptr, 1920, 120, 4455, 1455, "", -1},
+    {"PCnieuzyt", Kind::TilePicture, "Tiles", 120, 240, 975, 975, "", -1},
+    {"PCpusty", Kind::TilePicture, "Tiles", 1200, 240, 975, 975, "", -1},
+    {"PCpelny", Kind::TilePicture, "Tiles", 2280, 240, 975, 975, "", -1},
+    {"PCaktual", Kind::TilePicture, "Tiles", 3360, 240, 975, 975, "", -1},
+    {"Label1", Kind::CounterLabel, nullptr, 1920, 6600, 1335, 255, "Pozostało :", -1},
+    {"LBile", Kind::CounterLabel, nullptr, 3240, 6600, 375, 375, "32", -1},
+    {"BTNreset", Kind::Button, nullptr, 240, 6600, 735, 255, "Reset", 8, &Kelbor::BTNreset_Click},
+    {"BTNzapr", Kind::Button, nullptr, 5280, 6600, 1215, 255, "Zapisz Ruchy", 9, &Kelbor::BTNzapr_Click},
+    {"BTNOdt", Kind::Button, nullptr, 4320, 6600, 855, 255, "Odtwórz", 15, &Kelbor::BTNOdt_Click},
+    {"Pomoc", Kind::Button, nullptr, 1080, 6600, 735, 255, "Pomoc", 23, &Kelbor::Pomoc_Click},
+    {"BTNmata", Kind::Button, nullptr, 3600, 6600, 615, 255, "Mata", 24, &Kelbor::BTNmata_Click},
+
+    {"Odt", Kind::Panel, "Mapa", 1920, 1560, 2655, 3375, "Odtwórz ", -1},
+    {"PlikOd", Kind::FileList, "Odt", 120, 240, 1575, 2430, "", 17},
+    {"SPDQ", Kind::Button, "Odt", 1800, 240, 735, 255, "szybko", 20, &Kelbor::SPDQ_Click},
+    {"SPDM", Kind::Button, "Odt", 1800, 600, 735, 255, "średnio", 22, &Kelbor::SPDM_Click},
+    {"SPDSL", Kind::Button, "Odt", 1800, 960, 735, 255, "wolno", 21, &Kelbor::SPDSL_Click},
+    {"OdtOK", Kind::Button, "Odt", 120, 2880, 615, 375, "OK", 18, &Kelbor::OdtOK_Click},
+    {"ODTAnu", Kind::Button, "Odt", 1080, 2880, 615, 375, "Anuluj", 19, &Kelbor::ODTAnu_Click},
+
+    {"FMmod", Kind::Panel, "Mapa", 2160, 1560, 1695, 3375, "Wygląd planszy", -1},
+    {"MODnazwa", Kind::NameLabel, "FMmod", 120, 240, 1455, 255, "Jakaś mata lub coś", -1},
+    {"FLmod", Kind::FileList, "FMmod", 120, 600, 1455, 1845, "", 26},
+    {"MODzast", Kind::Button, "FMmod", 360, 2520, 975, 255, "Zastosuj", 30, &Kelbor::MODzast_Click},
+    {"MODok", Kind::Button, "FMmod", 120, 3000, 615, 255, "Ok", 27, &Kelbor::MODok_Click},
+    {"MODanul", Kind::Button, "FMmod", 960, 3000, 615, 255, "Anuluj", 28, &Kelbor::MODanul_Click},
+
+    {"FMzapr", Kind::Panel, "Mapa", 2160, 2880, 1935, 1575, "Zapisz ruchy", -1},
+    {"Label2", Kind::Label, "FMzapr", 120, 240, 1575, 255, "Plik z zapisem ruchów", -1},
+    {"plik", Kind::TextBox, "FMzapr", 120, 480, 1575, 285, "wynik.txt", 11},
+    {"ZaprOK", Kind::Button, "FMzapr", 120, 960, 495, 255, "OK", 13, &Kelbor::ZaprOK_Click},
+    {"ZaprAnul", Kind::Button, "FMzapr", 960, 960, 735, 255, "Anuluj", 14, &Kelbor::ZaprAnul_Click},
+};
 
 // A fixed caption a little too long for its box gets a smaller size, not a cut.
 void FitFont(QLabel *label)
@@ -107,7 +137,6 @@ Kelbor::Kelbor(QWidget *parent)
 
     renderer_.setRefresh([this] { RefreshBoard(); });
     buildControls();
-    setTabOrderFromDesign();
     Form_Load();
 }
 
@@ -116,110 +145,115 @@ Kelbor::~Kelbor()
     game_.setView(nullptr);
 }
 
+namespace {
+
+QWidget *MakeControl(const ControlDesign &design, QWidget *parent, Kelbor *window, const TileRenderer &renderer)
+{
+    const QString caption = QString::fromUtf8(design.caption);
+    QWidget *w = nullptr;
+    switch (design.kind) {
+    case Kind::Board:
+        w = new BoardPicture(renderer, parent);
+        break;
+    case Kind::Frame:
+        w = new QFrame(parent);
+        w->hide();  // holds the tile pictures; never shown
+        break;
+    case Kind::TilePicture:
+    case Kind::Label:
+    case Kind::CounterLabel: {
+        auto *label = new QLabel(caption, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        w = label;
+        break;
+    }
+    case Kind::NameLabel:
+        w = new ElidedLabel(caption, parent);
+        break;
+    case Kind::Button: {
+        auto *button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        QObject::connect(button, &QPushButton::clicked, window, design.click);
+        w = button;
+        break;
+    }
+    case Kind::FileList: {
+        auto *list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        w = list;
+        break;
+    }
+    case Kind::TextBox:
+        w = new QLineEdit(caption, parent);
+        break;
+    case Kind::Panel:
+        w = new Panel(caption, parent);
+        break;
+    }
+    w->setObjectName(QString::fromLatin1(design.name));
+    w->setGeometry(Twips(design.left, design.top, design.width, design.height));
+    return w;
+}
+
+} // namespace
+
 void Kelbor::buildControls()
 {
-    Mapa = new BoardPicture(renderer_, this);
-    Mapa->setObjectName(QStringLiteral("Mapa"));
-    Mapa->setGeometry(Twips(240, 240, 6300, 6300));
-    connect(Mapa, &BoardPicture::pressed, this, &Kelbor::Mapa_MouseDown);
+    QHash<QByteArray, QWidget *> built;
+    QList<std::pair<int, QWidget *>> focusOrder;
+    for (const ControlDesign &design : DESIGN) {
+        QWidget *parent = design.parent ? built.value(design.parent) : this;
+        QWidget *w = MakeControl(design, parent, this, renderer_);
+        built.insert(design.name, w);
+        if (design.tabIndex >= 0)
+            focusOrder.append({design.tabIndex, w});
+    }
+    const auto find = [&built](const char *name, auto *&member) {
+        member = qobject_cast<std::remove_reference_t<decltype(member)>>(built.value(name));
+        Q_ASSERT(member);
+    };
+    find("Mapa", Mapa);
+    find("PCnieuzyt", PCnieuzyt);
+    find("PCpusty", PCpusty);
+    find("PCpelny", PCpelny);
+    find("PCaktual", PCaktual);
+    find("Label1", Label1);
+    find("LBile", LBile);
+    find("Odt", Odt);
+    find("PlikOd", PlikOd);
+    find("FMmod", FMmod);
+    find("MODnazwa", MODnazwa);
+    find("FLmod", FLmod);
+    find("FMzapr", FMzapr);
+    find("Label2", Label2);
+    find("plik", plik);
 
-    Tiles = new QFrame(this);
-    Tiles->setObjectName(QStringLiteral("Tiles"));
-    Tiles->setGeometry(Twips(1920, 120, 4455, 1455));
-    Tiles->hide();
-    PCnieuzyt = Label(QStringLiteral("PCnieuzyt"), {}, Twips(120, 240, 975, 975), Tiles);
-    PCpusty = Label(QStringLiteral("PCpusty"), {}, Twips(1200, 240, 975, 975), Tiles);
-    PCpelny = Label(QStringLiteral("PCpelny"), {}, Twips(2280, 240, 975, 975), Tiles);
-    PCaktual = Label(QStringLiteral("PCaktual"), {}, Twips(3360, 240, 975, 975), Tiles);
-    for (QLabel *pc : {PCnieuzyt, PCpusty, PCpelny, PCaktual})
-        pc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    showTilePictures();
+    // Keyboard focus follows the design's tab indices; controls that take
+    // no focus (labels, frames, the hidden tiles) are not in it.
+    std::sort(focusOrder.begin(), focusOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
 
-    Label1 = Label(QStringLiteral("Label1"), QStringLiteral("Pozostało :"), Twips(1920, 6600, 1335, 255), this);
-    LBile = Label(QStringLiteral("LBile"), QStringLiteral("32"), Twips(3240, 6600, 375, 375), this);
     for (QLabel *l : {Label1, LBile}) {
         l->setFont(CounterFont());
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // The design's box is lower than a 12-point bold line: grow it down
         // so the letters' feet show.
         l->resize(l->width(), std::max(l->height(), l->fontMetrics().height()));
     }
+    FitFont(Label2);
+    showTilePictures();
 
-    BTNreset = Button(QStringLiteral("BTNreset"), QStringLiteral("Reset"), Twips(240, 6600, 735, 255), this);
-    BTNzapr = Button(QStringLiteral("BTNzapr"), QStringLiteral("Zapisz Ruchy"), Twips(5280, 6600, 1215, 255), this);
-    BTNOdt = Button(QStringLiteral("BTNOdt"), QStringLiteral("Odtwórz"), Twips(4320, 6600, 855, 255), this);
-    Pomoc = Button(QStringLiteral("Pomoc"), QStringLiteral("Pomoc"), Twips(1080, 6600, 735, 255), this);
-    BTNmata = Button(QStringLiteral("BTNmata"), QStringLiteral("Mata"), Twips(3600, 6600, 615, 255), this);
-    connect(BTNreset, &QPushButton::clicked, this, &Kelbor::BTNreset_Click);
-    connect(BTNzapr, &QPushButton::clicked, this, &Kelbor::BTNzapr_Click);
-    connect(BTNOdt, &QPushButton::clicked, this, &Kelbor::BTNOdt_Click);
-    connect(BTNmata, &QPushButton::clicked, this, &Kelbor::BTNmata_Click);
-    connect(Pomoc, &QPushButton::clicked, this, &Kelbor::Pomoc_Click);
-
-    // The panels lie on the board picture. Odt is made first so that the
-    // narrower board-look panel, made later, lies on top where they overlap.
-    Odt = new Panel(QStringLiteral("Odtwórz "), Mapa);
-    Odt->setObjectName(QStringLiteral("Odt"));
-    Odt->setGeometry(Twips(1920, 1560, 2655, 3375));
-    PlikOd = FileList(QStringLiteral("PlikOd"), Twips(120, 240, 1575, 2430), Odt);
-    SPDQ = Button(QStringLiteral("SPDQ"), QStringLiteral("szybko"), Twips(1800, 240, 735, 255), Odt);
-    SPDM = Button(QStringLiteral("SPDM"), QStringLiteral("średnio"), Twips(1800, 600, 735, 255), Odt);
-    SPDSL = Button(QStringLiteral("SPDSL"), QStringLiteral("wolno"), Twips(1800, 960, 735, 255), Odt);
-    OdtOK = Button(QStringLiteral("OdtOK"), QStringLiteral("OK"), Twips(120, 2880, 615, 375), Odt);
-    ODTAnu = Button(QStringLiteral("ODTAnu"), QStringLiteral("Anuluj"), Twips(1080, 2880, 615, 375), Odt);
-    connect(ODTAnu, &QPushButton::clicked, this, &Kelbor::ODTAnu_Click);
-    connect(OdtOK, &QPushButton::clicked, this, &Kelbor::OdtOK_Click);
-    connect(SPDQ, &QPushButton::clicked, this, &Kelbor::SPDQ_Click);
-    connect(SPDM, &QPushButton::clicked, this, &Kelbor::SPDM_Click);
-    connect(SPDSL, &QPushButton::clicked, this, &Kelbor::SPDSL_Click);
-
-    FMmod = new Panel(QStringLiteral("Wygląd planszy"), Mapa);
-    FMmod->setObjectName(QStringLiteral("FMmod"));
-    FMmod->setGeometry(Twips(2160, 1560, 1695, 3375));
-    MODnazwa = new ElidedLabel(QStringLiteral("Jakaś mata lub coś"), FMmod);
-    MODnazwa->setObjectName(QStringLiteral("MODnazwa"));
-    MODnazwa->setGeometry(Twips(120, 240, 1455, 255));
-    FLmod = FileList(QStringLiteral("FLmod"), Twips(120, 600, 1455, 1845), FMmod);
-    MODzast = Button(QStringLiteral("MODzast"), QStringLiteral("Zastosuj"), Twips(360, 2520, 975, 255), FMmod);
-    MODok = Button(QStringLiteral("MODok"), QStringLiteral("Ok"), Twips(120, 3000, 615, 255), FMmod);
-    MODanul = Button(QStringLiteral("MODanul"), QStringLiteral("Anuluj"), Twips(960, 3000, 615, 255), FMmod);
-    connect(MODanul, &QPushButton::clicked, this, &Kelbor::MODanul_Click);
-    connect(MODzast, &QPushButton::clicked, this, &Kelbor::MODzast_Click);
-    connect(MODok, &QPushButton::clicked, this, &Kelbor::MODok_Click);
+    // The handlers that are not a button's click.
+    connect(Mapa, &BoardPicture::pressed, this, &Kelbor::Mapa_MouseDown);
     connect(FLmod, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             FLmod_Click();
     });
-
-    FMzapr = new Panel(QStringLiteral("Zapisz ruchy"), Mapa);
-    FMzapr->setObjectName(QStringLiteral("FMzapr"));
-    FMzapr->setGeometry(Twips(2160, 2880, 1935, 1575));
-    Label2 = Label(QStringLiteral("Label2"), QStringLiteral("Plik z zapisem ruchów"), Twips(120, 240, 1575, 255), FMzapr);
-    FitFont(Label2);
-    plik = new QLineEdit(QStringLiteral("wynik.txt"), FMzapr);
-    plik->setObjectName(QStringLiteral("plik"));
-    plik->setGeometry(Twips(120, 480, 1575, 285));
-    ZaprOK = Button(QStringLiteral("ZaprOK"), QStringLiteral("OK"), Twips(120, 960, 495, 255), FMzapr);
-    ZaprAnul = Button(QStringLiteral("ZaprAnul"), QStringLiteral("Anuluj"), Twips(960, 960, 735, 255), FMzapr);
-    connect(ZaprAnul, &QPushButton::clicked, this, &Kelbor::ZaprAnul_Click);
-    connect(ZaprOK, &QPushButton::clicked, this, &Kelbor::ZaprOK_Click);
-
     TMOdt = new QTimer(Mapa);
     TMOdt->setObjectName(QStringLiteral("TMOdt"));
     TMOdt->setTimerType(Qt::PreciseTimer);
     TMOdt->setInterval(550);
     connect(TMOdt, &QTimer::timeout, this, &Kelbor::TMOdt_Timer);
-}
-
-void Kelbor::setTabOrderFromDesign()
-{
-    // Keyboard focus follows the design's tab indices; controls that take
-    // no focus (labels, frames, the hidden tiles) simply drop out.
-    const QList<QWidget *> order = {Mapa, BTNreset, BTNzapr, plik, ZaprOK, ZaprAnul, BTNOdt, PlikOd,
-                                    OdtOK, ODTAnu, SPDQ, SPDSL, SPDM, Pomoc, BTNmata, FLmod,
-                                    MODok, MODanul, MODzast};
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
 }
 
 void Kelbor::showTilePictures()

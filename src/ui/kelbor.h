@@ -74,35 +74,11 @@ public:
     void DrawBoard() override;
     void ShowCount(Int16 pegsLeft) override;
 
-    // The controls, by their names in the window's design.
-    BoardPicture *Mapa = nullptr;
-    QFrame *Tiles = nullptr;
-    QLabel *PCnieuzyt = nullptr, *PCpusty = nullptr, *PCpelny = nullptr, *PCaktual = nullptr;
-    QLabel *Label1 = nullptr, *LBile = nullptr;
-    QPushButton *BTNreset = nullptr, *BTNzapr = nullptr, *BTNOdt = nullptr, *Pomoc = nullptr, *BTNmata = nullptr;
-
-    Panel *FMmod = nullptr;
-    ElidedLabel *MODnazwa = nullptr;
-    QListWidget *FLmod = nullptr;
-    QPushButton *MODzast = nullptr, *MODok = nullptr, *MODanul = nullptr;
-
-    Panel *Odt = nullptr;
-    QListWidget *PlikOd = nullptr;
-    QPushButton *SPDQ = nullptr, *SPDM = nullptr, *SPDSL = nullptr, *OdtOK = nullptr, *ODTAnu = nullptr;
-
-    Panel *FMzapr = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *plik = nullptr;
-    QPushButton *ZaprOK = nullptr, *ZaprAnul = nullptr;
-
-    QTimer *TMOdt = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
-    void setTabOrderFromDesign();
     void showTilePictures();
     static void FillFileList(QListWidget *list, const char *suffix);
     static std::string ChosenFile(const QListWidget *list);
@@ -111,6 +87,17 @@ private:
     void problem(const QString &title, const QString &text);
     bool readGameFile(const std::string &name, const QString &title, std::string &content);
     void LoadBoardLook();
+
+    // The controls the handlers use, by their names in the window's design;
+    // the window builds them all from one table.
+    BoardPicture *Mapa = nullptr;
+    QLabel *PCnieuzyt = nullptr, *PCpusty = nullptr, *PCpelny = nullptr, *PCaktual = nullptr;
+    QLabel *Label1 = nullptr, *LBile = nullptr, *Label2 = nullptr;
+    Panel *Odt = nullptr, *FMmod = nullptr, *FMzapr = nullptr;
+    QListWidget *PlikOd = nullptr, *FLmod = nullptr;
+    ElidedLabel *MODnazwa = nullptr;
+    QLineEdit *plik = nullptr;
+    QTimer *TMOdt = nullptr;
 
     Game game_;
     TileRenderer renderer_;

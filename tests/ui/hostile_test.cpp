@@ -26,14 +26,14 @@ namespace {
 const QByteArray HEADER = "Plik opisujacy ruchy gracza. Ilosc pozostalych:\r\n";
 const QByteArray OLD_SAVE = HEADER + " 30 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n";
 
-void Save(Kelbor &w, const QString &name)
+void Save(TestWindow &w, const QString &name)
 {
     w.BTNzapr->click();
     w.plik->setText(name);
     w.ZaprOK->click();
 }
 
-void Apply(Kelbor &w, const QString &cfg)
+void Apply(TestWindow &w, const QString &cfg)
 {
     w.BTNmata->click();
     w.FLmod->setCurrentItem(w.FLmod->findItems(cfg, Qt::MatchExactly).value(0));
@@ -78,7 +78,7 @@ private slots:
         QFETCH(QString, cause);
         ScratchFolder folder{{"wynik.txt", OLD_SAVE}, {"stary.txt", OLD_SAVE}};
         QFile::setPermissions(QStringLiteral("stary.txt"), QFileDevice::ReadOwner);
-        Kelbor w;
+        TestWindow w;
         Problems problems(w);
         for (const RecordedMove &m : {FULL_GAME[0], FULL_GAME[1], FULL_GAME[2]}) {
             w.game().CellClicked(m.fromCol, m.fromRow);
@@ -157,7 +157,7 @@ private slots:
     void aLongLookNameIsShortInTheLabelAndItsTooltip()
     {
         ScratchFolder folder{{"m.cfg", "\"" + QByteArray((1 << 20) - 20, 'N') + "\",a,b,c,d"}};
-        Kelbor w;
+        TestWindow w;
         QCOMPARE(w.MODnazwa->text(), QString(40, QLatin1Char('N')) + QChar(0x2026));
         QCOMPARE(w.MODnazwa->toolTip(), w.MODnazwa->text());
     }
@@ -169,7 +169,7 @@ private slots:
         ScratchFolder folder{{"m.cfg", "\xEF\xBB\xBF\"Nazwa, z przecinkiem\",r.png,r.png,r.png,r.png\r\n"},
                              {"ruchy.txt", "\xEF\xBB\xBF" + OLD_SAVE}};
         QVERIFY(red.save(QStringLiteral("r.png")));
-        Kelbor w;
+        TestWindow w;
         Problems problems(w);
         QCOMPARE(w.MODnazwa->text(), QStringLiteral("Nazwa, z przecinkiem"));
         Apply(w, QStringLiteral("m.cfg"));
@@ -238,7 +238,7 @@ private slots:
     {
         QFETCH(double, scale);
         ScratchFolder folder;
-        Kelbor w;
+        TestWindow w;
         for (int cell = 1; cell <= 7; ++cell) {
             const int first = int(std::ceil(scale * TILE_PX * (cell - 1)));
             const int last = int(std::ceil(scale * TILE_PX * cell)) - 1;
@@ -266,7 +266,7 @@ private slots:
     void theCounterCaptionShowsWhole()
     {
         ScratchFolder folder;
-        Kelbor w;
+        TestWindow w;
         const QLabel *caption = w.Label1;
         QCOMPARE(QRect(caption->x(), caption->y(), caption->width(), 0), QRect(128, 440, 89, 0));
         QVERIFY(caption->height() >= caption->fontMetrics().height());

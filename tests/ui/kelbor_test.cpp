@@ -9,7 +9,7 @@ class KelborTest : public QObject {
 
     ScratchFolder folder;  // no look or move files: start-up meets an empty folder
 
-    static QImage onScreen(Kelbor &w) { return w.Mapa->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    static QImage onScreen(TestWindow &w) { return w.Mapa->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
     void startsAtTheStartAndPanelsOpenAndCloseIndependently()

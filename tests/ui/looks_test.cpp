@@ -22,9 +22,9 @@ QByteArray Picture(const QColor &colour, int size = 60, const char *format = "PN
     return buffer.data();
 }
 
-QColor TileColour(const Kelbor &w, Tile t, QPoint at = QPoint(30, 30)) { return w.renderer().tileImage(t).pixelColor(at); }
+QColor TileColour(const TestWindow &w, Tile t, QPoint at = QPoint(30, 30)) { return w.renderer().tileImage(t).pixelColor(at); }
 
-void Apply(Kelbor &w, const QString &cfg)
+void Apply(TestWindow &w, const QString &cfg)
 {
     w.BTNmata->click();
     w.FLmod->setCurrentItem(w.FLmod->findItems(cfg, Qt::MatchExactly).value(0));
@@ -32,7 +32,7 @@ void Apply(Kelbor &w, const QString &cfg)
 }
 
 // The board image and the four tiles: what a look changes.
-std::array<QImage, 5> Look(const Kelbor &w)
+std::array<QImage, 5> Look(const TestWindow &w)
 {
     const TileRenderer &r = w.renderer();
     return {r.image(), r.tileImage(Tile(0)), r.tileImage(Tile(1)), r.tileImage(Tile(2)), r.tileImage(Tile(3))};
@@ -53,7 +53,7 @@ private slots:
                              {"e.cfg", "M,a.gif,a.gif,a.gif,/dev/zero"},
                              {"x.cfg", "Nazwa, z przecinkiem\r\na.gif,n.png,pe.bmp,pu"}, {"z przecinkiem", Picture(Qt::white)},
                              {"a.gif", Picture(Qt::red)}, {"n.png", Picture(Qt::green)}, {"pe.bmp", Picture(Qt::blue, 60, "BMP")}};
-        Kelbor w;  // start-up meets the empty file first; it must not end the program
+        TestWindow w;  // start-up meets the empty file first; it must not end the program
         Problems problems(w);
         QCOMPARE(w.MODnazwa->text(), QStringLiteral("Jakaś mata lub coś"));
         w.show();  // what start-up found is told once the window is there
@@ -87,7 +87,7 @@ private slots:
         QPainter(&big).fillRect(0, 0, 60, 60, Qt::green);
         ScratchFolder folder{{"small.png", Picture(Qt::blue, 20)}, {"12", Picture(Qt::yellow)}, {"m.cfg", "M,big.png,small.png,12,\"\""}};
         QVERIFY(big.save(QStringLiteral("big.png")));
-        Kelbor w;
+        TestWindow w;
         Apply(w, QStringLiteral("m.cfg"));
         QCOMPARE(TileColour(w, Tile::Aktual, QPoint(59, 59)), QColor(Qt::green));
         QCOMPARE(TileColour(w, Tile::Nieuzyt, QPoint(5, 5)), QColor(Qt::blue));

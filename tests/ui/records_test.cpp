@@ -9,14 +9,14 @@ namespace {
 
 const QByteArray HEADER = "Plik opisujacy ruchy gracza. Ilosc pozostalych:\r\n";
 
-void Save(Kelbor &w, const QString &name)
+void Save(TestWindow &w, const QString &name)
 {
     w.BTNzapr->click();
     w.plik->setText(name);
     w.ZaprOK->click();
 }
 
-void TickToTheEnd(Kelbor &w)
+void TickToTheEnd(TestWindow &w)
 {
     for (int i = 0; i < 40 && w.replayRunning(); ++i)
         w.TMOdt_Timer();

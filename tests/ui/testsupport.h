@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDir>
+#include <QFrame>
+#include <QGroupBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -45,8 +47,38 @@ struct ScratchFolder {
     ~ScratchFolder() { QDir::setCurrent(previous); }
 };
 
+// The window with its controls found by their names in the design, as a
+// test reaches them: the window itself keeps them to itself.
+struct TestWindow : Kelbor {
+    template <typename T>
+    T *find(const char *name)
+    {
+        T *control = findChild<T *>(QLatin1String(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
+    BoardPicture *Mapa = find<BoardPicture>("Mapa");
+    QFrame *Tiles = find<QFrame>("Tiles");
+    QLabel *Label1 = find<QLabel>("Label1"), *LBile = find<QLabel>("LBile"), *Label2 = find<QLabel>("Label2");
+    QPushButton *BTNreset = find<QPushButton>("BTNreset"), *BTNzapr = find<QPushButton>("BTNzapr"),
+                *BTNOdt = find<QPushButton>("BTNOdt"), *Pomoc = find<QPushButton>("Pomoc"),
+                *BTNmata = find<QPushButton>("BTNmata");
+    QGroupBox *FMmod = find<QGroupBox>("FMmod"), *Odt = find<QGroupBox>("Odt"), *FMzapr = find<QGroupBox>("FMzapr");
+    QLabel *MODnazwa = find<QLabel>("MODnazwa");
+    QListWidget *FLmod = find<QListWidget>("FLmod"), *PlikOd = find<QListWidget>("PlikOd");
+    QPushButton *MODzast = find<QPushButton>("MODzast"), *MODok = find<QPushButton>("MODok"),
+                *MODanul = find<QPushButton>("MODanul");
+    QPushButton *SPDQ = find<QPushButton>("SPDQ"), *SPDM = find<QPushButton>("SPDM"),
+                *SPDSL = find<QPushButton>("SPDSL"), *OdtOK = find<QPushButton>("OdtOK"),
+                *ODTAnu = find<QPushButton>("ODTAnu");
+    QLineEdit *plik = find<QLineEdit>("plik");
+    QPushButton *ZaprOK = find<QPushButton>("ZaprOK"), *ZaprAnul = find<QPushButton>("ZaprAnul");
+    QTimer *TMOdt = find<QTimer>("TMOdt");
+};
+
 // The window on screen, as the player has it.
-struct ShownKelbor : Kelbor {
+struct ShownKelbor : TestWindow {
     ShownKelbor()
     {
         show();
@@ -60,15 +92,15 @@ inline QPoint CellCentre(int col, int row) { return QPoint(col * TILE_PX - TILE_
 
 // A press as a person makes it: through the window, hit-tested, so an open
 // panel catches it before the board does.
-inline void Press(Kelbor &w, QPoint onMapa, Qt::MouseButton button = Qt::LeftButton)
+inline void Press(TestWindow &w, QPoint onMapa, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(w.windowHandle(), button, {}, w.Mapa->mapTo(&w, onMapa));
 }
 
-inline void PressCell(Kelbor &w, int col, int row) { Press(w, CellCentre(col, row)); }
+inline void PressCell(TestWindow &w, int col, int row) { Press(w, CellCentre(col, row)); }
 
 // Every cell of the image shows the tile its cell code asks for.
-inline bool ImageMatchesBoard(Kelbor &w)
+inline bool ImageMatchesBoard(TestWindow &w)
 {
     for (int c = 1; c <= 7; ++c) {
         for (int r = 1; r <= 7; ++r) {
@@ -81,12 +113,12 @@ inline bool ImageMatchesBoard(Kelbor &w)
     return true;
 }
 
-inline bool AtStart(Kelbor &w) { return IsStartPosition(w.game()) && ImageMatchesBoard(w); }
+inline bool AtStart(TestWindow &w) { return IsStartPosition(w.game()) && ImageMatchesBoard(w); }
 
 // Collects what the window would have shown in message boxes.
 struct Problems {
     QStringList texts;
-    explicit Problems(Kelbor &w) { w.reportProblem = [this](const QString &, const QString &text) { texts << text; }; }
+    explicit Problems(TestWindow &w) { w.reportProblem = [this](const QString &, const QString &text) { texts << text; }; }
     QString last() const { return texts.value(texts.size() - 1); }
 };
 
