@@ -291,6 +291,25 @@ QImage ToImage(const Canvas &canvas)
     return img;
 }
 
+constexpr QRgb ICON_RED = qRgb(155, 0, 0);
+constexpr QRgb ICON_RIM = qRgb(124, 0, 0);
+constexpr QRgb ICON_PURPLE = qRgb(128, 0, 128);
+constexpr QRgb ICON_HOLE = qRgb(235, 235, 235);
+
+// The icon's 36 holes, a cross on the 32-pixel grid: fn(x, y) for each.
+template <typename Fn>
+void ForEachIconHole(Fn fn)
+{
+    static constexpr int ROWS[] = {4, 8, 12, 15, 18, 21, 24, 27};
+    static constexpr int ARM[] = {13, 17, 21};
+    static constexpr int BAR[] = {6, 9, 13, 17, 21, 24, 27};
+    for (int y : ROWS) {
+        const bool bar = y >= 12 && y <= 18;
+        for (int x : bar ? std::span<const int>(BAR) : std::span<const int>(ARM))
+            fn(x, y);
+    }
+}
+
 } // namespace
 
 QImage BuiltinTile(Tile tile)
@@ -317,8 +336,6 @@ QImage BuiltinIcon()
     // A red disc with a cross of holes, drawn at pixel centres.
     constexpr double cx = 16.0, cy = 15.5, radius = 14.7, rimWidth = 1.5;
     constexpr int purpleFrom = 6;  // the line runs down the sides, never over the top
-    const QRgb red = qRgb(155, 0, 0), rim = qRgb(124, 0, 0);
-    const QRgb purple = qRgb(128, 0, 128), hole = qRgb(235, 235, 235);
 
     auto inside = [&](int x, int y) { return std::hypot(x - cx, y - cy) <= radius; };
     auto onRim = [&](int x, int y) { return inside(x, y) && std::hypot(x - cx, y - cy) > radius - rimWidth; };
@@ -329,29 +346,18 @@ QImage BuiltinIcon()
         for (int x = 0; x < kIconSize; ++x) {
             if (!inside(x, y))
                 continue;
-            QRgb c = red;
+            QRgb c = ICON_RED;
             if (onRim(x, y))
-                c = rim;
+                c = ICON_RIM;
             else if (y >= purpleFrom
                      && (onRim(x - 1, y) || onRim(x + 1, y) || onRim(x, y - 1) || onRim(x, y + 1)))
-                c = purple;
+                c = ICON_PURPLE;
             img.setPixel(x, y, c);
         }
 
-    static constexpr int kRows[] = {4, 8, 12, 15, 18, 21, 24, 27};
-    static constexpr int kArm[] = {13, 17, 21};
-    static constexpr int kBar[] = {6, 9, 13, 17, 21, 24, 27};
-    for (int y : kRows) {
-        const bool bar = y >= 12 && y <= 18;
-        for (int x : bar ? std::span<const int>(kBar) : std::span<const int>(kArm))
-            img.setPixel(x, y, hole);
-    }
+    ForEachIconHole([&](int x, int y) { img.setPixel(x, y, ICON_HOLE); });
     return img;
 }
-
-} // namespace peg
-
-namespace peg {
 
 QImage BuiltinIconAt(int size)
 {
@@ -368,26 +374,19 @@ QImage BuiltinIconAt(int size)
     const QPointF centre(16.5, 16.0);
     const double radius = 14.9;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(124, 0, 0));
+    p.setBrush(QColor(ICON_RIM));
     p.drawEllipse(centre, radius, radius);
-    p.setBrush(QColor(155, 0, 0));
+    p.setBrush(QColor(ICON_RED));
     p.drawEllipse(centre, radius - 1.5, radius - 1.5);
     // The purple line inside the rim, down both sides and along the bottom.
     p.save();
     p.setClipRect(QRectF(0, 6, kIconSize, kIconSize));
-    p.setPen(QPen(QColor(128, 0, 128), 0.9));
+    p.setPen(QPen(QColor(ICON_PURPLE), 0.9));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, radius - 2.0, radius - 2.0);
     p.restore();
-    static constexpr int kRows[] = {4, 8, 12, 15, 18, 21, 24, 27};
-    static constexpr int kArm[] = {13, 17, 21};
-    static constexpr int kBar[] = {6, 9, 13, 17, 21, 24, 27};
-    p.setBrush(QColor(235, 235, 235));
-    for (int y : kRows) {
-        const bool bar = y >= 12 && y <= 18;
-        for (int x : bar ? std::span<const int>(kBar) : std::span<const int>(kArm))
-            p.drawEllipse(QPointF(x + 0.5, y + 0.5), 0.85, 0.85);
-    }
+    p.setBrush(QColor(ICON_HOLE));
+    ForEachIconHole([&](int x, int y) { p.drawEllipse(QPointF(x + 0.5, y + 0.5), 0.85, 0.85); });
     return img;
 }
 
