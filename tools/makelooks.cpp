@@ -6,7 +6,9 @@
 // neighbouring cells join without seams; shapes are supersampled for smooth
 // edges. Every look has its own fixed seed.
 
+#include "colours.h"
 #include "xorshift.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -26,18 +28,10 @@ constexpr double PI = 3.14159265358979323846;
 constexpr double CX = TILE / 2.0;  // hole centre, the middle of the tile
 constexpr double CY = TILE / 2.0;
 
-struct Rgb {
-    double r = 0, g = 0, b = 0;
-};
-Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Rgb operator*(Rgb a, double k) { return {a.r * k, a.g * k, a.b * k}; }
-Rgb operator*(Rgb a, Rgb b) { return {a.r * b.r / 255.0, a.g * b.g / 255.0, a.b * b.b / 255.0}; }
-Rgb Mix(Rgb a, Rgb b, double t) { return a * (1 - t) + b * t; }
-
-struct Rgba {
-    Rgb c;
-    double a = 0;  // 0 leaves the pixel below untouched
-};
+using Rgb = peg::BasicRgb<double>;
+using Rgba = peg::BasicRgba<double>;
+using peg::Mix;
+using peg::Premul;
 
 double Clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
 double SmoothStep(double e0, double e1, double x)
@@ -110,15 +104,11 @@ QImage NewTile()
     return img;
 }
 
-int ToByte(double v) { return int(std::lround(std::clamp(v, 0.0, 255.0))); }
-
 void Fill(QImage &img, const std::function<Rgb(int, int)> &f)
 {
     for (int y = 0; y < TILE; ++y)
-        for (int x = 0; x < TILE; ++x) {
-            const Rgb c = f(x, y);
-            img.setPixel(x, y, qRgb(ToByte(c.r), ToByte(c.g), ToByte(c.b)));
-        }
+        for (int x = 0; x < TILE; ++x)
+            img.setPixel(x, y, peg::ToQRgb(f(x, y)));
 }
 
 // Composites a layer over the image, 4x4 samples per pixel for clean edges.
@@ -127,22 +117,19 @@ void Paint(QImage &img, const std::function<Rgba(double, double)> &f)
     constexpr int SS = 4;
     for (int y = 0; y < TILE; ++y)
         for (int x = 0; x < TILE; ++x) {
-            Rgb acc;
-            double alpha = 0;
+            Rgba sum;
             for (int sy = 0; sy < SS; ++sy)
                 for (int sx = 0; sx < SS; ++sx) {
                     const Rgba s = f(x + (sx + 0.5) / SS, y + (sy + 0.5) / SS);
-                    acc = acc + s.c * s.a;
-                    alpha += s.a;
+                    sum.r += s.r, sum.g += s.g, sum.b += s.b, sum.a += s.a;
                 }
-            if (alpha <= 0)
+            if (sum.a <= 0)
                 continue;
-            acc = acc * (1.0 / (SS * SS));
-            alpha /= SS * SS;
+            constexpr double n = SS * SS;
             const QRgb old = img.pixel(x, y);
-            const Rgb below{double(qRed(old)), double(qGreen(old)), double(qBlue(old))};
-            const Rgb c = acc + below * (1 - alpha);
-            img.setPixel(x, y, qRgb(ToByte(c.r), ToByte(c.g), ToByte(c.b)));
+            Rgb c{double(qRed(old)), double(qGreen(old)), double(qBlue(old))};
+            peg::Over(c, Rgba{sum.r / n, sum.g / n, sum.b / n, sum.a / n});
+            img.setPixel(x, y, peg::ToQRgb(c));
         }
 }
 
@@ -204,7 +191,7 @@ Rgba HolePixel(double x, double y, const HoleStyle &h)
         const double t = 0.5 + 0.5 * facing;
         Rgb c = Mix(h.rimDark, h.rimLight, t * t);
         const double edge = SmoothStep(outer - 0.8, outer, d);  // soften the outer edge
-        return {c, 1.0 - edge * 0.6};
+        return Premul(c, 1.0 - edge * 0.6);
     }
     // Inside the bore: walls near the edge, floor in the middle.
     const double wallT = SmoothStep(h.radius * 0.55, h.radius, d);
@@ -213,7 +200,7 @@ Rgba HolePixel(double x, double y, const HoleStyle &h)
     const double k = h.radius * 0.45;
     const double lit = SmoothStep(h.radius + 1.5, h.radius - 2.5, Dist(x + k * 0.64, y + k * 0.77, CX, CY));
     c = c * (1.0 - h.shadow * (1.0 - lit));
-    return {c, 1.0};
+    return Premul(c, 1.0);
 }
 
 // A soft round shadow under a peg.
@@ -221,7 +208,7 @@ Rgba ShadowPixel(double x, double y, double cx, double cy, double r, double blur
 {
     const double d = Dist(x, y, cx, cy);
     const double a = strength * (1.0 - SmoothStep(r - blur, r + blur, d));
-    return {tint, a};
+    return Premul(tint, a);
 }
 
 // A ring with a soft glow outside it, for the selected peg.
@@ -231,15 +218,15 @@ Rgba GlowRingPixel(double x, double y, double cx, double cy, double r0, double r
     if (d >= r0 && d <= r1) {
         // Slightly brighter in the middle of the band, so it reads as a lit ring.
         const double m = 1.0 - std::abs((d - (r0 + r1) / 2) / ((r1 - r0) / 2));
-        return {Mix(core, Rgb{255, 255, 255}, 0.35 * m * m), 1.0};
+        return Premul(Mix(core, Rgb{255, 255, 255}, 0.35 * m * m), 1.0);
     }
     if (d > r1 && d < r1 + glow) {
         const double t = 1.0 - (d - r1) / glow;
-        return {halo, 0.75 * t * t};
+        return Premul(halo, 0.75 * t * t);
     }
     if (d < r0 && d > r0 - 2.0) {
         const double t = 1.0 - (r0 - d) / 2.0;
-        return {halo, 0.6 * t};
+        return Premul(halo, 0.6 * t);
     }
     return {};
 }
@@ -310,7 +297,7 @@ Look MakeWood()
         albedo = albedo * (1.0 - 0.08 * lathe * SmoothStep(3, 8, d) * (1 - SmoothStep(13, 16, d)));
         Rgb c = albedo * (0.32 + 0.85 * diff) * bright + Rgb{255, 236, 205} * (0.22 * shine);
         c = c * (1.0 - 0.35 * SmoothStep(P - 1.2, P, d));
-        return {c, 1.0};
+        return Premul(c, 1.0);
     };
 
     look.peg = look.empty;
@@ -388,7 +375,7 @@ Look MakeStone()
         Rgb c = env * tint + Rgb{255, 255, 255} * shine;
         // A soft dark line at the very edge so the ball separates from the rim.
         c = c * (1.0 - 0.5 * SmoothStep(P - 1.5, P, d));
-        return {c, 1.0};
+        return Premul(c, 1.0);
     };
 
     look.peg = look.empty;
@@ -417,13 +404,13 @@ Look MakeContrast()
     const Rgb black{0, 0, 0}, white{255, 255, 255}, yellow{255, 224, 0}, cyan{0, 235, 255};
     auto disc = [](double r, Rgb c) {
         return [r, c](double x, double y) -> Rgba {
-            return Dist(x, y, CX, CY) < r ? Rgba{c, 1.0} : Rgba{};
+            return Dist(x, y, CX, CY) < r ? Premul(c, 1.0) : Rgba{};
         };
     };
     auto ring = [](double r0, double r1, Rgb c) {
         return [r0, r1, c](double x, double y) -> Rgba {
             const double d = Dist(x, y, CX, CY);
-            return d >= r0 && d < r1 ? Rgba{c, 1.0} : Rgba{};
+            return d >= r0 && d < r1 ? Premul(c, 1.0) : Rgba{};
         };
     };
 

@@ -3,6 +3,7 @@
 // files at start-up. The grain comes from our own generator and a fixed seed,
 // so every run draws the same board.
 #include "builtintiles.h"
+#include "colours.h"
 #include "xorshift.h"
 
 #include <QPainter>
@@ -23,33 +24,13 @@ using Grain = XorShift32;
 
 constexpr std::uint32_t kGrainSeed = 0x6b656c62u;
 
-struct Rgb {
-    float r = 0, g = 0, b = 0;
-};
-
-// Premultiplied colour with coverage.
-struct Rgba {
-    float r = 0, g = 0, b = 0, a = 0;
-};
+using Rgb = BasicRgb<float>;
+using Rgba = BasicRgba<float>;
 
 using Canvas = std::vector<Rgb>;
 using Layer = std::vector<Rgba>;
 
 inline int At(int x, int y) { return y * kSize + x; }
-
-Rgb Mix(Rgb a, Rgb b, float t)
-{
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-void Over(Rgb &dst, const Rgba &src)
-{
-    dst.r = src.r + dst.r * (1 - src.a);
-    dst.g = src.g + dst.g * (1 - src.a);
-    dst.b = src.b + dst.b * (1 - src.a);
-}
-
-Rgba Premul(Rgb c, float a) { return {c.r * a, c.g * a, c.b * a, a}; }
 
 struct Ellipse {
     double cx, cy, rx, ry;
@@ -276,17 +257,13 @@ void DrawSelectedPeg(Canvas &canvas)
                 canvas[At(x, y)] = plain[At(x, y)];
 }
 
-int Channel(float v) { return std::clamp(int(std::lround(v)), 0, 255); }
-
 QImage ToImage(const Canvas &canvas)
 {
     QImage img(kSize, kSize, QImage::Format_RGB32);
     for (int y = 0; y < kSize; ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int x = 0; x < kSize; ++x) {
-            const Rgb &p = canvas[At(x, y)];
-            line[x] = qRgb(Channel(p.r), Channel(p.g), Channel(p.b));
-        }
+        for (int x = 0; x < kSize; ++x)
+            line[x] = ToQRgb(canvas[At(x, y)]);
     }
     return img;
 }

@@ -10,6 +10,7 @@
 
 #include "builtinpictures.h"
 #include "builtintiles.h"
+#include "colours.h"
 
 using namespace peg;
 
@@ -106,6 +107,28 @@ TEST(Icon, IsAnOpaqueDiscOnTransparencyWithACrossOf36Holes)
     EXPECT_EQ(holes.size(), 36u);
     EXPECT_EQ(holes, wantHoles);
     EXPECT_EQ(img.pixel(16, 2), qRgb(124, 0, 0));  // the rim
+}
+
+TEST(Colours, ToByteRoundsHalvesUpAndClamps)
+{
+    for (auto [v, byte] : {std::pair{-3.0, 0}, {0.49, 0}, {0.5, 1}, {127.5, 128}, {254.49, 254}, {254.5, 255}, {1e20, 255}})
+        EXPECT_EQ(ToByte(v), byte) << v;
+}
+
+// An opaque colour laid over another at coverage t is their mix at t.
+TEST(Colours, OverAtCoverageIsTheMix)
+{
+    const BasicRgb<double> below{200, 100, 0}, top{0, 40, 255};
+    for (double t : {0.0, 0.25, 0.5, 0.8, 1.0}) {
+        BasicRgb<double> laid = below;
+        Over(laid, Premul(top, t));
+        const BasicRgb<double> mixed = Mix(below, top, t);
+        EXPECT_NEAR(laid.r, mixed.r, 1e-9) << t;
+        EXPECT_NEAR(laid.g, mixed.g, 1e-9) << t;
+        EXPECT_NEAR(laid.b, mixed.b, 1e-9) << t;
+        EXPECT_NEAR(laid.b, 255 * t, 1e-9) << t;
+    }
+    EXPECT_EQ(ToQRgb(Mix(below, top, 0.5)), qRgb(100, 70, 128));
 }
 
 // What the game carries must be what the drawing code draws, tile for tile.
