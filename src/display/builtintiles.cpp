@@ -17,12 +17,12 @@
 namespace peg {
 namespace {
 
-constexpr int kSize = 60;
-constexpr int kIconSize = 32;
+constexpr int TILE_SIZE = 60;
+constexpr int ICON_SIZE = 32;
 
 using Grain = XorShift32;
 
-constexpr std::uint32_t kGrainSeed = 0x6b656c62u;
+constexpr std::uint32_t GRAIN_SEED = 0x6b656c62u;
 
 using Rgb = BasicRgb<float>;
 using Rgba = BasicRgba<float>;
@@ -30,7 +30,7 @@ using Rgba = BasicRgba<float>;
 using Canvas = std::vector<Rgb>;
 using Layer = std::vector<Rgba>;
 
-inline int At(int x, int y) { return y * kSize + x; }
+inline int At(int x, int y) { return y * TILE_SIZE + x; }
 
 struct Ellipse {
     double cx, cy, rx, ry;
@@ -53,18 +53,18 @@ struct Ellipse {
 };
 
 // Pixel (x, y) has its centre at (x, y).
-constexpr Ellipse kDisc{28.0, 26.5, 19.6, 20.9};
+constexpr Ellipse DISC{28.0, 26.5, 19.6, 20.9};
 // The shadow is the disc's own outline, pushed down-right into a crescent.
-constexpr double kShadowDx = 6.0, kShadowDy = 5.0;
+constexpr double SHADOW_DX = 6.0, SHADOW_DY = 5.0;
 
-constexpr Rgb kShadow{153, 51, 0};
-constexpr Rgb kGlass{33, 33, 33};
-constexpr Rgb kGreen{151, 202, 2};
-constexpr Rgb kCore{253, 202, 201};
-constexpr Rgb kOrange{242, 102, 8};
-constexpr Rgb kOrangeDeep{150, 62, 20};
-constexpr Rgb kPale{238, 243, 222};
-constexpr Rgb kCoreLight{255, 238, 234};
+constexpr Rgb SHADOW{153, 51, 0};
+constexpr Rgb GLASS{33, 33, 33};
+constexpr Rgb GREEN{151, 202, 2};
+constexpr Rgb CORE{253, 202, 201};
+constexpr Rgb ORANGE{242, 102, 8};
+constexpr Rgb ORANGE_DEEP{150, 62, 20};
+constexpr Rgb PALE{238, 243, 222};
+constexpr Rgb CORE_LIGHT{255, 238, 234};
 
 // The swirl, as a colour at a point, or no coverage outside it. A C-shaped
 // green band hugs a pale core from the left; the band's outer edge carries
@@ -80,27 +80,27 @@ Rgba SwirlAt(double x, double y)
     if (!outer.contains(x, y))
         return {};
     if (!band.contains(x, y))
-        return Premul(x < outer.cx ? kPale : kGreen, 1);
+        return Premul(x < outer.cx ? PALE : GREEN, 1);
     if (!seam.contains(x, y))
-        return Premul(kGreen, 1);
+        return Premul(GREEN, 1);
     if (!core.contains(x, y))
         return {};
     if (!streakCut.contains(x, y) && y < core.cy + 1) {
         // Brightest along the middle of the streak, deeper towards the glass.
         const double depth = std::clamp((core.rho(x, y) - 0.6) / 0.4, 0.0, 1.0);
-        return Premul(Mix(kOrange, kOrangeDeep, float(depth * depth)), 1);
+        return Premul(Mix(ORANGE, ORANGE_DEEP, float(depth * depth)), 1);
     }
     // A soft lighter patch up and left in the core catches the light.
     const double glint = std::exp(-(std::pow(x - 29.5, 2) + std::pow(y - 22.5, 2)) / 8.0);
-    return Premul(Mix(kCore, kCoreLight, float(0.8 * glint)), 1);
+    return Premul(Mix(CORE, CORE_LIGHT, float(0.8 * glint)), 1);
 }
 
 template <typename Fn>
 Layer Sample(Fn fn, double ox, double oy, int n)
 {
-    Layer layer(kSize * kSize);
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
+    Layer layer(TILE_SIZE * TILE_SIZE);
+    for (int y = 0; y < TILE_SIZE; ++y)
+        for (int x = 0; x < TILE_SIZE; ++x) {
             Rgba sum;
             for (int j = 0; j < n; ++j)
                 for (int i = 0; i < n; ++i) {
@@ -127,12 +127,12 @@ Layer Blur(const Layer &src, const std::vector<float> &kernel)
     const int half = int(kernel.size() / 2);
     auto pass = [&](const Layer &in, int sx, int sy) {
         Layer out(in.size());
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x) {
+        for (int y = 0; y < TILE_SIZE; ++y)
+            for (int x = 0; x < TILE_SIZE; ++x) {
                 Rgba acc;
                 for (int k = -half; k <= half; ++k) {
                     const int px = x + k * sx, py = y + k * sy;
-                    if (px < 0 || py < 0 || px >= kSize || py >= kSize)
+                    if (px < 0 || py < 0 || px >= TILE_SIZE || py >= TILE_SIZE)
                         continue;
                     const Rgba &p = in[At(px, py)];
                     const float w = kernel[std::size_t(k + half)];
@@ -171,8 +171,8 @@ Layer Swirl(double ox, double oy, const std::vector<float> &blur)
 
 Canvas Background()
 {
-    Canvas canvas(kSize * kSize);
-    Grain grain(kGrainSeed);
+    Canvas canvas(TILE_SIZE * TILE_SIZE);
+    Grain grain(GRAIN_SEED);
     for (Rgb &p : canvas) {
         const int v = 100 + grain.below(61);
         p = {float(v), float(v - 51), float(std::max(0, v - 153))};
@@ -183,24 +183,24 @@ Canvas Background()
 void DrawHole(Canvas &canvas)
 {
     // Grey by distance from the centre: a flat floor rising to a light rim.
-    static constexpr int kLevels[] = {152, 152, 152, 152, 152, 157, 163, 173, 190, 206, 216, 220, 222};
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
+    static constexpr int HOLE_LEVELS[] = {152, 152, 152, 152, 152, 157, 163, 173, 190, 206, 216, 220, 222};
+    for (int y = 0; y < TILE_SIZE; ++y)
+        for (int x = 0; x < TILE_SIZE; ++x) {
             // Doubled coordinates keep the half-pixel centre exact.
             const int dx2 = 2 * x - 63, dy2 = 2 * (y - 30);
             const int d2 = dx2 * dx2 + dy2 * dy2;
             if (d2 > 4 * 145)
                 continue;
             const int ring = std::min(12, int(std::lround(std::sqrt(double(d2)) / 2)));
-            const float g = float(kLevels[ring]);
+            const float g = float(HOLE_LEVELS[ring]);
             canvas[At(x, y)] = {g, g, g};
         }
 }
 
 void DrawPeg(Canvas &canvas)
 {
-    Composite(canvas, Solid(kDisc.moved(kShadowDx, kShadowDy), kShadow, 0, 0, 1));
-    Composite(canvas, Solid(kDisc, kGlass, 0, 0, 1));
+    Composite(canvas, Solid(DISC.moved(SHADOW_DX, SHADOW_DY), SHADOW, 0, 0, 1));
+    Composite(canvas, Solid(DISC, GLASS, 0, 0, 1));
     // A light blur lets the swirl's colours melt into each other and into the glass.
     Composite(canvas, Swirl(0, 0, {0.25f, 0.5f, 0.25f}));
 }
@@ -218,14 +218,14 @@ void DrawSelectedPeg(Canvas &canvas)
         return std::min(1.0f, float(x - left + 1) / 5) * std::min(1.0f, float(y - top + 1) / 5);
     };
 
-    for (int y = top; y < kSize; ++y)
-        for (int x = left; x < kSize; ++x) {
+    for (int y = top; y < TILE_SIZE; ++y)
+        for (int x = left; x < TILE_SIZE; ++x) {
             Rgb mean;
             int n = 0;
             for (int j = -1; j <= 1; ++j)
                 for (int i = -1; i <= 1; ++i) {
                     const int px = x + i, py = y + j;
-                    if (px < 0 || py < 0 || px >= kSize || py >= kSize)
+                    if (px < 0 || py < 0 || px >= TILE_SIZE || py >= TILE_SIZE)
                         continue;
                     const Rgb &p = plain[At(px, py)];
                     mean.r += p.r, mean.g += p.g, mean.b += p.b, ++n;
@@ -235,34 +235,34 @@ void DrawSelectedPeg(Canvas &canvas)
         }
 
     const std::vector<float> soft = Gaussian(1.5);
-    Composite(canvas, Blur(Solid(kDisc.moved(kShadowDx, kShadowDy), kShadow, lift, lift, 4), soft));
+    Composite(canvas, Blur(Solid(DISC.moved(SHADOW_DX, SHADOW_DY), SHADOW, lift, lift, 4), soft));
 
-    const Ellipse glowShape{kDisc.cx + 5, kDisc.cy + 5, kDisc.rx + 4, kDisc.ry + 4};
+    const Ellipse glowShape{DISC.cx + 5, DISC.cy + 5, DISC.rx + 4, DISC.ry + 4};
     const Layer glow = Blur(Solid(glowShape, {}, lift, lift, 2), Gaussian(5.5));
-    for (int y = top; y < kSize; ++y)
-        for (int x = left; x < kSize; ++x) {
+    for (int y = top; y < TILE_SIZE; ++y)
+        for (int x = left; x < TILE_SIZE; ++x) {
             const float dark = 1 - 0.72f * glow[At(x, y)].a * reach(x, y);
             Rgb &p = canvas[At(x, y)];
             p = {p.r * dark, p.g * dark, p.b * dark};
         }
 
-    Composite(canvas, Blur(Solid(kDisc, kGlass, lift, lift, 4), soft));
+    Composite(canvas, Blur(Solid(DISC, GLASS, lift, lift, 4), soft));
     // Softer than the disc's edge, so the swirl keeps its colours.
     Composite(canvas, Swirl(lift, lift, Gaussian(0.8)));
 
     // The glow's tails stay inside its box; the board outside is untouched.
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x)
+    for (int y = 0; y < TILE_SIZE; ++y)
+        for (int x = 0; x < TILE_SIZE; ++x)
             if (x < left || y < top)
                 canvas[At(x, y)] = plain[At(x, y)];
 }
 
 QImage ToImage(const Canvas &canvas)
 {
-    QImage img(kSize, kSize, QImage::Format_RGB32);
-    for (int y = 0; y < kSize; ++y) {
+    QImage img(TILE_SIZE, TILE_SIZE, QImage::Format_RGB32);
+    for (int y = 0; y < TILE_SIZE; ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int x = 0; x < kSize; ++x)
+        for (int x = 0; x < TILE_SIZE; ++x)
             line[x] = ToQRgb(canvas[At(x, y)]);
     }
     return img;
@@ -317,10 +317,10 @@ QImage BuiltinIcon()
     auto inside = [&](int x, int y) { return std::hypot(x - cx, y - cy) <= radius; };
     auto onRim = [&](int x, int y) { return inside(x, y) && std::hypot(x - cx, y - cy) > radius - rimWidth; };
 
-    QImage img(kIconSize, kIconSize, QImage::Format_ARGB32);
+    QImage img(ICON_SIZE, ICON_SIZE, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
-    for (int y = 0; y < kIconSize; ++y)
-        for (int x = 0; x < kIconSize; ++x) {
+    for (int y = 0; y < ICON_SIZE; ++y)
+        for (int x = 0; x < ICON_SIZE; ++x) {
             if (!inside(x, y))
                 continue;
             QRgb c = ICON_RED;
@@ -338,11 +338,11 @@ QImage BuiltinIcon()
 
 QImage BuiltinIconAt(int size)
 {
-    if (size == kIconSize)
+    if (size == ICON_SIZE)
         return BuiltinIcon();
     // The same picture for menus and docks: drawn smooth at the larger size
     // from the geometry of the 32-pixel icon.
-    const double s = size / double(kIconSize);
+    const double s = size / double(ICON_SIZE);
     QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -357,7 +357,7 @@ QImage BuiltinIconAt(int size)
     p.drawEllipse(centre, radius - 1.5, radius - 1.5);
     // The purple line inside the rim, down both sides and along the bottom.
     p.save();
-    p.setClipRect(QRectF(0, 6, kIconSize, kIconSize));
+    p.setClipRect(QRectF(0, 6, ICON_SIZE, ICON_SIZE));
     p.setPen(QPen(QColor(ICON_PURPLE), 0.9));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, radius - 2.0, radius - 2.0);

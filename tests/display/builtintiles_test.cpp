@@ -17,13 +17,13 @@ using namespace peg;
 namespace {
 
 using Box = std::array<int, 4>;  // x0, x1, y0, y1
-const Box kNone{-1, -1, -1, -1};
+const Box NO_BOX{-1, -1, -1, -1};
 
 // Bounding box of the pixels for which pred(x, y, colour) holds.
 template <typename Pred>
 Box BoundsOf(const QImage &img, Pred pred)
 {
-    Box b = kNone;
+    Box b = NO_BOX;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
             if (pred(x, y, img.pixel(x, y)))
@@ -34,7 +34,7 @@ Box BoundsOf(const QImage &img, Pred pred)
 TEST(Tiles, Are60x60RgbTheSameEveryTimeAndDrawnOnlyInTheirArea)
 {
     const QImage plain = BuiltinTile(Tile::Nieuzyt);
-    for (auto [tile, area] : {std::pair{Tile::Nieuzyt, kNone}, {Tile::Pusty, Box{20, 43, 18, 42}},
+    for (auto [tile, area] : {std::pair{Tile::Nieuzyt, NO_BOX}, {Tile::Pusty, Box{20, 43, 18, 42}},
                               {Tile::Pelny, Box{9, 53, 6, 52}}, {Tile::Aktual, Box{7, 59, 2, 59}}}) {
         SCOPED_TRACE(int(tile));
         const QImage img = BuiltinTile(tile);
