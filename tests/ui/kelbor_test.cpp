@@ -12,6 +12,111 @@ class KelborTest : public QObject {
     static QImage onScreen(TestWindow &w) { return w.Mapa->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
+    // One row per control of the design: its class, parent, place in pixels
+    // (15 twips each), caption and whether it shows at start.
+    void controlsStandWhereTheDesignPutsThem_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("shown");
+        const struct {
+            const char *name, *className, *parent;
+            int left, top, width, height;
+            const char *caption;
+            bool shown;
+        } design[] = {
+            {"Mapa", "peg::BoardPicture", "Kelbor", 240, 240, 6300, 6300, "", true},
+            {"Tiles", "QFrame", "Kelbor", 1920, 120, 4455, 1455, "", false},
+            {"PCnieuzyt", "QLabel", "Tiles", 120, 240, 975, 975, "", true},
+            {"PCpusty", "QLabel", "Tiles", 1200, 240, 975, 975, "", true},
+            {"PCpelny", "QLabel", "Tiles", 2280, 240, 975, 975, "", true},
+            {"PCaktual", "QLabel", "Tiles", 3360, 240, 975, 975, "", true},
+            {"Label1", "QLabel", "Kelbor", 1920, 6600, 1335, 255, "Pozostało :", true},
+            {"LBile", "QLabel", "Kelbor", 3240, 6600, 375, 375, "32", true},
+            {"BTNreset", "QPushButton", "Kelbor", 240, 6600, 735, 255, "Reset", true},
+            {"BTNzapr", "QPushButton", "Kelbor", 5280, 6600, 1215, 255, "Zapisz Ruchy", true},
+            {"BTNOdt", "QPushButton", "Kelbor", 4320, 6600, 855, 255, "Odtwórz", true},
+            {"Pomoc", "QPushButton", "Kelbor", 1080, 6600, 735, 255, "Pomoc", true},
+            {"BTNmata", "QPushButton", "Kelbor", 3600, 6600, 615, 255, "Mata", true},
+            {"FMmod", "peg::Panel", "Mapa", 2160, 1560, 1695, 3375, "Wygląd planszy", false},
+            {"Odt", "peg::Panel", "Mapa", 1920, 1560, 2655, 3375, "Odtwórz ", false},
+            {"FMzapr", "peg::Panel", "Mapa", 2160, 2880, 1935, 1575, "Zapisz ruchy", false},
+            {"MODnazwa", "peg::ElidedLabel", "FMmod", 120, 240, 1455, 255, "Jakaś mata lub coś", true},
+            {"FLmod", "QListWidget", "FMmod", 120, 600, 1455, 1845, "", true},
+            {"MODzast", "QPushButton", "FMmod", 360, 2520, 975, 255, "Zastosuj", true},
+            {"MODok", "QPushButton", "FMmod", 120, 3000, 615, 255, "Ok", true},
+            {"MODanul", "QPushButton", "FMmod", 960, 3000, 615, 255, "Anuluj", true},
+            {"PlikOd", "QListWidget", "Odt", 120, 240, 1575, 2430, "", true},
+            {"SPDQ", "QPushButton", "Odt", 1800, 240, 735, 255, "szybko", true},
+            {"SPDM", "QPushButton", "Odt", 1800, 600, 735, 255, "średnio", true},
+            {"SPDSL", "QPushButton", "Odt", 1800, 960, 735, 255, "wolno", true},
+            {"OdtOK", "QPushButton", "Odt", 120, 2880, 615, 375, "OK", true},
+            {"ODTAnu", "QPushButton", "Odt", 1080, 2880, 615, 375, "Anuluj", true},
+            {"Label2", "QLabel", "FMzapr", 120, 240, 1575, 255, "Plik z zapisem ruchów", true},
+            {"plik", "QLineEdit", "FMzapr", 120, 480, 1575, 285, "wynik.txt", true},
+            {"ZaprOK", "QPushButton", "FMzapr", 120, 960, 495, 255, "OK", true},
+            {"ZaprAnul", "QPushButton", "FMzapr", 960, 960, 735, 255, "Anuluj", true},
+        };
+        for (const auto &c : design)
+            QTest::newRow(c.name) << c.className << c.parent << QRect(c.left, c.top, c.width, c.height)
+                                  << QString::fromUtf8(c.caption) << c.shown;
+    }
+
+    void controlsStandWhereTheDesignPutsThem()
+    {
+        QFETCH(QString, className);
+        QFETCH(QString, parent);
+        QFETCH(QRect, twips);
+        QFETCH(QString, caption);
+        QFETCH(bool, shown);
+        TestWindow w;
+        QWidget *c = w.find<QWidget>(QTest::currentDataTag());
+        QCOMPARE(QString::fromLatin1(c->metaObject()->className()), className);
+        QCOMPARE(c->parentWidget()->objectName(), parent);
+        const QRect px(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        if (c->objectName() == "Label1" || c->objectName() == "LBile") {
+            // The counter's caption grows down to its 12-point bold line.
+            QCOMPARE(QRect(c->geometry().topLeft(), QSize(c->width(), 0)), QRect(px.topLeft(), QSize(px.width(), 0)));
+            QVERIFY(c->height() >= px.height() && c->height() >= c->fontMetrics().height());
+            QVERIFY(c->font().bold() && c->font().pointSize() == 12);
+        } else {
+            QCOMPARE(c->geometry(), px);
+            QCOMPARE(c->font().bold(), false);
+        }
+        QString text;
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            text = b->text();
+        else if (auto *l = qobject_cast<QLabel *>(c))
+            text = l->text();
+        else if (auto *g = qobject_cast<QGroupBox *>(c))
+            text = g->title();
+        else if (auto *e = qobject_cast<QLineEdit *>(c))
+            text = e->text();
+        QCOMPARE(text, caption);
+        QCOMPARE(!c->isHidden(), shown);
+        QVERIFY(c->isEnabled());
+        if (auto *b = qobject_cast<QPushButton *>(c))
+            QVERIFY(!b->isDefault() && !b->autoDefault());  // no default or cancel button
+    }
+
+    void focusFollowsTheDesignsTabOrder()
+    {
+        TestWindow w;
+        const QStringList design = {"Mapa", "BTNreset", "BTNzapr", "plik", "ZaprOK", "ZaprAnul", "BTNOdt",
+                                    "PlikOd", "OdtOK", "ODTAnu", "SPDQ", "SPDSL", "SPDM", "Pomoc", "BTNmata",
+                                    "FLmod", "MODok", "MODanul", "MODzast"};
+        QStringList chain;
+        QWidget *at = w.Mapa;
+        do {
+            if (at->focusPolicy() & Qt::TabFocus)
+                chain << at->objectName();
+            at = at->nextInFocusChain();
+        } while (at != w.Mapa && chain.size() < 100);
+        QCOMPARE(chain, design);
+    }
+
     void startsAtTheStartAndPanelsOpenAndCloseIndependently()
     {
         ShownKelbor w;
