@@ -37,7 +37,7 @@ int main(int argc, char **argv)
         {"icon.png", peg::BuiltinIcon()},
     };
     int failures = 0;
-    for (int size : peg::kIconSizes) {
+    for (int size : peg::ICON_SIZES) {
         const QImage icon = peg::BuiltinIconAt(size);
         // PNG for menus beside the 32-pixel icon.png; each size also as bare
         // RGBA bytes, which the game wraps as it is for its window icon

@@ -47,7 +47,7 @@ QImage EmbeddedIcon()
 QIcon EmbeddedIconAllSizes()
 {
     QIcon icon;
-    for (int size : kIconSizes) {
+    for (int size : ICON_SIZES) {
         const QByteArray pixels =
             QResource(QStringLiteral(":/builtin/icon-%1.rgba").arg(size)).uncompressedData();
         if (pixels.size() != qsizetype(size) * size * 4)

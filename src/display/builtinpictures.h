@@ -13,7 +13,7 @@ namespace peg {
 QImage EmbeddedTile(Tile tile);
 QImage EmbeddedIcon();
 
-// The window icon at every size the project draws (kIconSizes), made from
+// The window icon at every size the project draws (ICON_SIZES), made from
 // pixels embedded as they are: nothing to decode. Needs a QGuiApplication.
 QIcon EmbeddedIconAllSizes();
 

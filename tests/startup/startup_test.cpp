@@ -108,10 +108,10 @@ private slots:
     {
         const QIcon icon = peg::EmbeddedIconAllSizes();
         QList<QSize> want;
-        for (int size : peg::kIconSizes)
+        for (int size : peg::ICON_SIZES)
             want << QSize(size, size);
         QCOMPARE(icon.availableSizes(), want);
-        for (int size : peg::kIconSizes) {
+        for (int size : peg::ICON_SIZES) {
             const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(shown.size(), QSize(size, size));
             QVERIFY2(shown == peg::BuiltinIconAt(size).convertToFormat(QImage::Format_ARGB32),
