@@ -15,7 +15,8 @@ ElidedLabel::ElidedLabel(const QString &text, QWidget *parent)
 void ElidedLabel::setText(const QString &text)
 {
     QLabel::setText(text);
-    setToolTip(text);
+    // A tooltip reads text that looks like markup as markup: escape it.
+    setToolTip(Qt::mightBeRichText(text) ? QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped()) : text);
 }
 
 void ElidedLabel::paintEvent(QPaintEvent *)

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include "helpwindow.h"
 #include "testsupport.h"
@@ -44,40 +45,106 @@ class LooksTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void choosingOnlyNamesALookApplyingIsAllOrNothing()
+    void startUpNamesTheFirstLookAndTellsItsProblemOnScreen()
     {
-        // B.cfg's name is in Windows-1250, as older files are; a picture's
-        // content decides its format, not its name.
-        ScratchFolder folder{{"a.cfg", ""}, {"B.cfg", "\"Druga \xb9\x9c\xbf, z przecinkiem\",x,y,z,w"},
-                             {"cztery.cfg", "M,a.gif,a.gif,a.gif\r\n"}, {"d.cfg", "M,a.gif,a.gif,a.gif,brak.png"},
-                             {"e.cfg", "M,a.gif,a.gif,a.gif,/dev/zero"},
-                             {"x.cfg", "Nazwa, z przecinkiem\r\na.gif,n.png,pe.bmp,pu"}, {"z przecinkiem", Picture(Qt::white)},
-                             {"a.gif", Picture(Qt::red)}, {"n.png", Picture(Qt::green)}, {"pe.bmp", Picture(Qt::blue, 60, "BMP")}};
+        ScratchFolder folder{{"a.cfg", ""}, {"B.cfg", "Druga,x,y,z,w"}};
         TestWindow w;  // start-up meets the empty file first; it must not end the program
         Problems problems(w);
         QCOMPARE(w.MODnazwa->text(), QStringLiteral("Jakaś mata lub coś"));
+        QVERIFY(problems.texts.isEmpty());
         w.show();  // what start-up found is told once the window is there
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTRY_COMPARE(problems.texts.size(), 1);
         QVERIFY2(problems.last().contains(QStringLiteral("a.cfg")), qPrintable(problems.last()));
+    }
+
+    void choosingALookOnlyNamesIt()
+    {
+        // The name is in Windows-1250, as older files are.
+        ScratchFolder folder{{"a.cfg", "A,x,y,z,w"}, {"B.cfg", "\"Druga \xb9\x9c\xbf, z przecinkiem\",x,y,z,w"}};
+        TestWindow w;
         const auto before = Look(w);
         w.BTNmata->click();
         w.FLmod->setCurrentRow(1);  // alphabetical, whatever the case
         QCOMPARE(w.MODnazwa->text(), QStringLiteral("Druga ąśż, z przecinkiem"));
         QVERIFY(Look(w) == before);
-        for (auto [cfg, why] : {std::pair{"cztery.cfg", "wiersz 1"}, {"d.cfg", "brak.png"}, {"e.cfg", "zwykły plik"}}) {
-            Apply(w, QString::fromLatin1(cfg));
-            QVERIFY2(problems.last().contains(cfg) && problems.last().contains(why), qPrintable(problems.last()));
-            QVERIFY(Look(w) == before && w.FMmod->isVisible());
+    }
+
+    void aLookThatCannotBeAppliedChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("cfg");
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<QString>("button");
+        for (const char *button : {"MODzast", "MODok"}) {
+            QTest::addRow("too few items, %s", button) << QByteArray("M,a.gif,a.gif,a.gif\r\n") << "wiersz 1" << button;
+            QTest::addRow("missing picture, %s", button) << QByteArray("M,a.gif,a.gif,a.gif,brak.png") << "brak.png" << button;
+            QTest::addRow("a device, %s", button) << QByteArray("M,a.gif,a.gif,a.gif,/dev/zero") << "zwykły plik" << button;
+            QTest::addRow("not a picture, %s", button) << QByteArray("M,a.gif,a.gif,a.gif,m.cfg") << "nie jest obrazek" << button;
         }
-        QCOMPARE(problems.texts.size(), 4);
+    }
+
+    void aLookThatCannotBeAppliedChangesNothing()
+    {
+        QFETCH(QByteArray, cfg);
+        QFETCH(QString, why);
+        QFETCH(QString, button);
+        ScratchFolder folder{{"m.cfg", cfg}, {"a.gif", Picture(Qt::red)}};
+        ShownKelbor w;
+        Problems problems(w);
+        PressCell(w, 4, 6);
+        const auto before = Look(w);
+        w.BTNmata->click();
+        w.find<QPushButton>(qPrintable(button))->click();
+        QCOMPARE(problems.texts.size(), 1);
+        QVERIFY2(problems.last().contains("m.cfg") && problems.last().contains(why), qPrintable(problems.last()));
+        QVERIFY(Look(w) == before && w.game().hasSelection());
+        QCOMPARE(w.FMmod->isVisible(), button == "MODzast");  // "Ok" closes the panel first
+    }
+
+    void anUnquotedCommaShiftsThePictures()
+    {
+        ScratchFolder folder{{"x.cfg", "Nazwa, z przecinkiem\r\na.gif,n.png,pe.bmp,pu"}, {"z przecinkiem", Picture(Qt::white)},
+                             {"a.gif", Picture(Qt::red)}, {"n.png", Picture(Qt::green)}, {"pe.bmp", Picture(Qt::blue, 60, "BMP")}};
+        ShownKelbor w;
         PressCell(w, 4, 6);  // selected while the look changes: drawn as a plain peg, still selected
         Apply(w, QStringLiteral("x.cfg"));
         QCOMPARE(w.MODnazwa->text(), QStringLiteral("Nazwa"));
-        // The unquoted comma shifts the pictures: item 5, read as text, is pe.bmp.
+        // Item 5, read as text, is pe.bmp; a picture's content decides its format, not its name.
         QCOMPARE(QList({TileColour(w, Tile::Aktual), TileColour(w, Tile::Nieuzyt), TileColour(w, Tile::Pelny),
                         TileColour(w, Tile::Pusty)}), QList<QColor>({Qt::white, Qt::red, Qt::green, Qt::blue}));
         QVERIFY(w.game().hasSelection() && ImageMatchesBoard(w) && w.FMmod->isVisible());
+    }
+
+    void cancelKeepsALookAppliedAndTheListIsReadOnce()
+    {
+        ScratchFolder folder{{"m.cfg", "M,a.gif,a.gif,a.gif,a.gif"}, {"a.gif", Picture(Qt::red)}};
+        TestWindow w;
+        Apply(w, QStringLiteral("m.cfg"));
+        const auto applied = Look(w);
+        WriteFile(QStringLiteral("nowy.cfg"), "N,a.gif,a.gif,a.gif,a.gif");
+        w.MODanul->click();
+        QVERIFY(w.FMmod->isHidden() && Look(w) == applied);
+        w.BTNreset->click();
+        QVERIFY(Look(w) == applied);  // Reset keeps the look
+        w.BTNmata->click();
+        QCOMPARE(w.FLmod->count(), 1);  // read at start-up only
+    }
+
+    void aLookNameIsShownAsPlainText()
+    {
+        ScratchFolder folder{{"m.cfg", "\"<b>Gruba</b> & <i>krzywa</i>\",x,y,z,w"}};
+        TestWindow w;
+        const QString name = QStringLiteral("<b>Gruba</b> & <i>krzywa</i>");
+        // What a label or a tooltip shows of its text, as Qt decides it.
+        const auto shown = [](const QString &text, Qt::TextFormat format) {
+            if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
+                return text;
+            QTextDocument doc;
+            doc.setHtml(text);
+            return doc.toPlainText();
+        };
+        QCOMPARE(shown(w.MODnazwa->text(), w.MODnazwa->textFormat()), name);
+        QCOMPARE(shown(w.MODnazwa->toolTip(), Qt::AutoText), name);
     }
 
     void tilesTakeTheTopLeftBlockOrShowTheBackground()

@@ -16,6 +16,14 @@ void Save(TestWindow &w, const QString &name)
     w.ZaprOK->click();
 }
 
+QByteArray FullGameFile()
+{
+    Game g;
+    g.NewGame();
+    Play(g);
+    return QByteArray::fromStdString(FormatMoveFile(g));
+}
+
 void TickToTheEnd(TestWindow &w)
 {
     for (int i = 0; i < 40 && w.replayRunning(); ++i)
@@ -28,7 +36,7 @@ class RecordsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aSavedGameReplaysWithTheBoardLockedAtEachSpeed()
+    void aGamePlayedByMouseIsSavedAsItsMoveFile()
     {
         ScratchFolder folder;
         ShownKelbor w;
@@ -37,36 +45,105 @@ private slots:
             PressCell(w, m.toCol, m.toRow);
         }
         QCOMPARE(w.LBile->text(), QStringLiteral("1"));
-        Save(w, QStringLiteral("bez-rozszerzenia"));
+        Save(w, QStringLiteral("bez-rozszerzenia"));  // used as typed, and off the replay list
         Save(w, QStringLiteral("pelna.txt"));
         QVERIFY(!w.FMzapr->isVisible());
         QCOMPARE(ReadFile(QStringLiteral("pelna.txt")), QByteArray::fromStdString(FormatMoveFile(w.game())));
+        QCOMPARE(ReadFile(QStringLiteral("bez-rozszerzenia")), ReadFile(QStringLiteral("pelna.txt")));
         w.BTNOdt->click();  // lists the .txt files saved since start-up, the first chosen
         QVERIFY(w.PlikOd->count() == 1 && w.PlikOd->currentRow() == 0);
-        w.OdtOK->click();
-        QVERIFY(IsStartPosition(w.game()));
+    }
+
+    void cancellingTheSavePanelKeepsTheEditedName()
+    {
+        ScratchFolder folder;
+        TestWindow w;
+        w.BTNzapr->click();
+        w.plik->setText(QStringLiteral("inna nazwa.txt"));
+        w.ZaprAnul->click();
+        QVERIFY(w.FMzapr->isHidden());
+        w.BTNzapr->click();
+        QCOMPARE(w.plik->text(), QStringLiteral("inna nazwa.txt"));
+        QVERIFY(QDir().entryList(QDir::Files).isEmpty());  // nothing was written
+    }
+
+    void eachSpeedStartsALockedReplayToTheEnd_data()
+    {
+        QTest::addColumn<QStringList>("buttons");  // clicked in turn, each after opening the panel
+        QTest::addColumn<int>("interval");
+        QTest::newRow("OK at first") << QStringList{"OdtOK"} << 550;
+        QTest::newRow("szybko") << QStringList{"SPDQ"} << 1;
+        QTest::newRow("średnio") << QStringList{"SPDM"} << 550;
+        QTest::newRow("wolno") << QStringList{"SPDSL"} << 1200;
+        QTest::newRow("OK keeps the last speed") << QStringList{"SPDSL", "OdtOK"} << 1200;
+    }
+
+    void eachSpeedStartsALockedReplayToTheEnd()
+    {
+        QFETCH(QStringList, buttons);
+        QFETCH(int, interval);
+        ScratchFolder folder{{"pelna.txt", FullGameFile()}};
+        ShownKelbor w;
+        for (const QString &b : buttons) {
+            TickToTheEnd(w);
+            w.BTNOdt->click();
+            PressCell(w, 4, 6);  // a selection before the replay does not survive it
+            w.find<QPushButton>(qPrintable(b))->click();
+        }
+        QVERIFY(IsStartPosition(w.game()) && !w.game().hasSelection());
         QVERIFY(!w.Mapa->isEnabled() && w.replayRunning() && !w.Odt->isVisible());
-        QCOMPARE(w.TMOdt->interval(), 550);
-        PressCell(w, 2, 4);  // the player cannot interfere
+        QCOMPARE(w.TMOdt->interval(), interval);
+        TickToTheEnd(w);
+        QVERIFY(w.LBile->text() == "1" && w.Mapa->isEnabled() && !w.replayRunning() && ImageMatchesBoard(w));
+        QCOMPARE(FormatMoveFile(w.game()), FullGameFile().toStdString());
+    }
+
+    void theBoardTakesNoPressWhileAReplayRuns()
+    {
+        ScratchFolder folder{{"pelna.txt", FullGameFile()}};
+        ShownKelbor w;
+        w.BTNOdt->click();
+        w.OdtOK->click();
+        PressCell(w, 2, 4);
         QVERIFY(!w.game().hasSelection());
         w.TMOdt_Timer();
         QCOMPARE(w.LBile->text(), QStringLiteral("31"));
+    }
+
+    void resetDuringAReplayStartsItOver()
+    {
+        ScratchFolder folder{{"pelna.txt", FullGameFile()}};
+        TestWindow w;
+        w.BTNOdt->click();
+        w.OdtOK->click();
+        w.TMOdt_Timer();
         w.BTNreset->click();
         QVERIFY(IsStartPosition(w.game()) && w.replayRunning());
         TickToTheEnd(w);
-        QVERIFY(w.LBile->text() == "1" && w.Mapa->isEnabled() && ImageMatchesBoard(w));
-        // Each speed button sets its interval; OK keeps the last one chosen.
-        for (auto [button, interval] : {std::pair{w.SPDM, 550}, {w.SPDSL, 1200}, {w.OdtOK, 1200}}) {
-            w.BTNOdt->click();
-            button->click();
-            QVERIFY(w.replayRunning() && w.TMOdt->interval() == interval);
-            TickToTheEnd(w);
-        }
+        QCOMPARE(w.game().pegsLeft(), Int16(1));
+    }
+
+    void aReplayRunsOnTheRealTimer()
+    {
+        ScratchFolder folder{{"pelna.txt", FullGameFile()}};
+        ShownKelbor w;
         w.BTNOdt->click();
         w.SPDQ->click();
-        QVERIFY(w.replayRunning() && w.TMOdt->interval() == 1);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.replayRunning(), 5000);  // on the real timer
+        QTRY_VERIFY_WITH_TIMEOUT(!w.replayRunning(), 5000);
         QVERIFY(w.game().pegsLeft() == 1 && w.game().cell(4, 4) == CELL_PEG && ImageMatchesBoard(w));
+    }
+
+    void aFileOfNoMovesEndsOnItsFirstTick()
+    {
+        ScratchFolder folder{{"pusta.txt", HEADER + " 32 \r\n"}};
+        ShownKelbor w;
+        PressCell(w, 4, 6);
+        PressCell(w, 4, 4);
+        w.BTNOdt->click();
+        w.OdtOK->click();
+        QVERIFY(w.replayRunning() && IsStartPosition(w.game()));
+        w.TMOdt_Timer();
+        QVERIFY(!w.replayRunning() && w.Mapa->isEnabled() && AtStart(w));
     }
 
     void aFileOrMoveThatCannotBeReplayedIsRefusedAndTheGameGoesOn()
