@@ -130,8 +130,9 @@ ClickResult Game::CellClicked(int col, int row)
 
     const int fromC = selectedCol();
     const int fromR = selectedRow();
-    // Play always moves from a peg inside the cross with a slot left for the
-    // move; a replayed move that breaks either is refused, never half done.
+    // A selection only ever lands on a peg of the cross, and a jump needs two
+    // pegs, so this never fires today; it keeps a move from being half done
+    // (board changed, log slot refused) should that ever change.
     if (!InGameArea(fromC, fromR) || pegsLeft_ < 1)
         return result;
 
@@ -156,6 +157,47 @@ ClickResult Game::CellClicked(int col, int row)
     if (view_)
         view_->ShowCount(pegsLeft_);
     return ClickResult::Moved;
+}
+
+void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves)
+{
+    if (pegsLeft < 1 || pegsLeft > START_PEGS || moves.size() != std::size_t(START_PEGS - pegsLeft))
+        throw std::invalid_argument("recorded game holds " + std::to_string(moves.size()) +
+                                    " moves for the counter " + std::to_string(pegsLeft));
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const LoggedMove &m = moves[i];
+        if (!InGameArea(m.fromCol, m.fromRow) || !InGameArea(m.toCol, m.toRow))
+            throw std::invalid_argument("recorded move " + std::to_string(i + 1) + " (" + std::to_string(m.fromCol) +
+                                        ", " + std::to_string(m.fromRow) + " -> " + std::to_string(m.toCol) + ", " +
+                                        std::to_string(m.toRow) + ") leaves 1..7");
+    }
+    // Everything is checked first: a refused game leaves the old log whole.
+    replayTarget_ = pegsLeft;
+    int slot = FIRST_SLOT;
+    for (const LoggedMove &m : moves) {
+        setLogEntry(slot, fromCol, m.fromCol);
+        setLogEntry(slot, fromRow, m.fromRow);
+        setLogEntry(slot, toCol, m.toCol);
+        setLogEntry(slot, toRow, m.toRow);
+        --slot;
+    }
+}
+
+RecordedMoveResult Game::PlayNextRecordedMove()
+{
+    if (replayTarget_ >= pegsLeft_)
+        return RecordedMoveResult::NoneLeft;
+    const int slot = pegsLeft_ - 1;
+    const LoggedMove m{logEntry(slot, fromCol), logEntry(slot, fromRow), logEntry(slot, toCol), logEntry(slot, toRow)};
+    // Log coordinates are 1..7 (0 in a slot never written) and pegs stand
+    // only on the cross, so a peg here is a peg on the cross. A move out of
+    // an empty hole would lower the counter without taking a peg off the board.
+    if (cell(m.fromCol, m.fromRow) != CELL_PEG)
+        return RecordedMoveResult::Refused;
+    setSelection(true, m.fromCol, m.fromRow);
+    const ClickResult r = CellClicked(m.toCol, m.toRow);
+    selection_[0] = 0;
+    return r == ClickResult::Moved ? RecordedMoveResult::Played : RecordedMoveResult::Refused;
 }
 
 } // namespace peg

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 
 namespace peg {
@@ -45,6 +46,18 @@ public:
 
 enum class ClickResult { Ignored, Selected, Moved };
 
+// A move as a log slot holds it.
+struct LoggedMove {
+    Int16 fromCol, fromRow, toCol, toRow;
+    bool operator==(const LoggedMove &) const = default;
+};
+
+enum class RecordedMoveResult {
+    Played,    // the move was made as a click would make it
+    Refused,   // it cannot be made here; the board and the counter are as they were
+    NoneLeft,  // the counter is already at (or below) the replay target
+};
+
 using MoveLog = std::array<std::array<Int16, LOG_LAST_ENTRY + 1>, LOG_LAST_SLOT + 1>;
 
 class Game {
@@ -66,13 +79,21 @@ public:
     Int16 logEntry(int slot, int entry) const;
     const MoveLog &moveLog() const { return moveLog_; }
 
-    // Used by the replay, which drives moves straight from a move file.
-    void setSelection(bool flag, Int16 col, Int16 row);
-    void setSelectionFlag(bool flag) { selection_[0] = flag ? 1 : 0; }
-    void setReplayTarget(Int16 target) { replayTarget_ = target; }
-    void setLogEntry(int slot, int entry, Int16 value);
+    // Loads a recorded game for a replay: the replay target becomes pegsLeft
+    // and moves[0..] fill the log slots 31 down to pegsLeft; the board, the
+    // selection and the other slots are not touched. Throws
+    // std::invalid_argument, before changing anything, unless pegsLeft is
+    // 1..32, there are 32 - pegsLeft moves and every coordinate is 1..7.
+    void LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves);
+
+    // Plays the move in slot pegsLeft - 1 as a click on its target with its
+    // source selected, then drops the selection. A source that holds no peg
+    // is refused before anything is drawn or changed.
+    RecordedMoveResult PlayNextRecordedMove();
 
 private:
+    void setSelection(bool flag, Int16 col, Int16 row);
+    void setLogEntry(int slot, int entry, Int16 value);
     Int16 &at(int col, int row);
     void draw(Tile tile, int col, int row);
     void refresh();

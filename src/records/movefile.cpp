@@ -88,19 +88,11 @@ MoveFile ParseMoveFile(const std::string &content)
 
 void ApplyMoveFile(const MoveFile &file, Game &game)
 {
-    if (file.pegsLeft < 1 || file.pegsLeft > START_PEGS ||
-        file.moves.size() != std::size_t(START_PEGS - file.pegsLeft))
-        throw std::invalid_argument("move file holds " + std::to_string(file.moves.size()) +
-                                    " moves for the counter " + std::to_string(file.pegsLeft));
-    game.setReplayTarget(file.pegsLeft);
-    int slot = FIRST_SLOT;
-    for (const Move &m : file.moves) {
-        game.setLogEntry(slot, fromCol, m.fromCol);
-        game.setLogEntry(slot, fromRow, m.fromRow);
-        game.setLogEntry(slot, toCol, m.toCol);
-        game.setLogEntry(slot, toRow, m.toRow);
-        --slot;
-    }
+    std::vector<LoggedMove> moves;
+    moves.reserve(file.moves.size());
+    for (const Move &m : file.moves)
+        moves.push_back({m.fromCol, m.fromRow, m.toCol, m.toRow});
+    game.LoadRecordedMoves(file.pegsLeft, moves);
 }
 
 } // namespace peg

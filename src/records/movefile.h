@@ -40,7 +40,9 @@ std::string FormatMoveFile(const Game &game);
 // item that a replay needs is there and in range; what follows is not read.
 MoveFile ParseMoveFile(const std::string &content);
 
-// Sets replayTarget and the log slots 31 down to pegsLeft; the board is not touched.
+// Sets replayTarget and the log slots 31 down to pegsLeft; the board is not
+// touched. Throws std::invalid_argument, changing nothing, for a file that
+// ParseMoveFile would not have given.
 void ApplyMoveFile(const MoveFile &file, Game &game);
 
 } // namespace peg

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 #include "game.h"
@@ -19,6 +20,17 @@ inline constexpr std::array<RecordedMove, 31> FULL_GAME = {{
     {5, 5, 3, 5}, {2, 5, 4, 5}, {5, 7, 5, 5}, {5, 4, 5, 6}, {7, 5, 5, 5}, {4, 5, 6, 5}, {7, 3, 7, 5},
     {7, 5, 5, 5}, {5, 6, 5, 4}, {6, 4, 4, 4},
 }};
+
+// The first n moves of FULL_GAME as the move log keeps them.
+inline std::vector<peg::LoggedMove> FullGameLog(std::size_t n = FULL_GAME.size())
+{
+    std::vector<peg::LoggedMove> log;
+    for (std::size_t i = 0; i < n && i < FULL_GAME.size(); ++i) {
+        const RecordedMove &m = FULL_GAME[i];
+        log.push_back({peg::Int16(m.fromCol), peg::Int16(m.fromRow), peg::Int16(m.toCol), peg::Int16(m.toRow)});
+    }
+    return log;
+}
 
 // Plays moves by clicks as the mouse would; false at the first one refused.
 inline bool Play(peg::Game &g, const std::vector<RecordedMove> &moves = {FULL_GAME.begin(), FULL_GAME.end()})

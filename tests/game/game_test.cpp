@@ -63,7 +63,7 @@ TEST(JumpRule, InTheStartPosition)
 
 TEST_F(GameTest, ClicksSelectMoveTheHighlightIgnoreTheRestAndJumpWithTheDrawingInOrder)
 {
-    game.setReplayTarget(17);
+    game.LoadRecordedMoves(17, FullGameLog(15));
     EXPECT_EQ(game.CellClicked(4, 6), ClickResult::Selected);
     EXPECT_EQ(view.take(), (Calls{"aktual(4,6)", "refresh"}));
     EXPECT_EQ(game.CellClicked(3, 3), ClickResult::Selected);
@@ -102,7 +102,7 @@ TEST(IndexCheckTest, OutOfBoundsAccessIsRefused)
     EXPECT_THROW(game.cell(10, 0), IndexError);
     EXPECT_THROW(game.cell(0, -1), IndexError);
     EXPECT_THROW(game.logEntry(34, 1), IndexError);
-    EXPECT_THROW(game.setLogEntry(-1, 1, 5), IndexError);
-    EXPECT_THROW(game.setLogEntry(0, 5, 5), IndexError);
-    EXPECT_NO_THROW(game.setLogEntry(33, 4, 5));
+    EXPECT_THROW(game.logEntry(-1, 1), IndexError);
+    EXPECT_THROW(game.logEntry(0, 5), IndexError);
+    EXPECT_NO_THROW(game.logEntry(33, 4));
 }
