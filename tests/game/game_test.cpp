@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 
 using namespace peg;
 using Calls = std::vector<std::string>;
+using Selection = std::array<int, 3>;  // flag, column, row
 
 namespace {
 
@@ -25,6 +27,34 @@ struct RecordingView : BoardView {
     void ShowCount(Int16 n) override { calls.push_back("count " + std::to_string(n)); }
     Calls take() { return std::exchange(calls, {}); }
 };
+
+// Everything a caller can read back from a game.
+struct State {
+    std::array<std::array<Int16, BOARD_LAST + 1>, BOARD_LAST + 1> board;
+    Int16 pegsLeft;
+    Selection selection;
+    MoveLog log;
+    Int16 replayTarget;
+    bool operator==(const State &) const = default;
+};
+
+Selection SelectionOf(const Game &g)
+{
+    return {g.hasSelection() ? 1 : 0, g.selectedCol(), g.selectedRow()};
+}
+
+State Snapshot(const Game &g)
+{
+    State s{};
+    for (int c = 0; c <= BOARD_LAST; ++c)
+        for (int r = 0; r <= BOARD_LAST; ++r)
+            s.board[c][r] = g.cell(c, r);
+    s.pegsLeft = g.pegsLeft();
+    s.selection = SelectionOf(g);
+    s.log = g.moveLog();
+    s.replayTarget = g.replayTarget();
+    return s;
+}
 
 struct GameTest : ::testing::Test {
     RecordingView view;
@@ -54,6 +84,7 @@ TEST(JumpRule, InTheStartPosition)
         {"over a cell outside the cross", 3, 1, 1, 1, false},
         {"target off the grid", 1, 4, -1, 4, false},
         {"target on the grid edge", 7, 4, 9, 4, false},
+        {"target on the top edge", 4, 2, 4, 0, false},
     };
     Game game;
     game.NewGame();
@@ -64,6 +95,7 @@ TEST(JumpRule, InTheStartPosition)
 TEST_F(GameTest, ClicksSelectMoveTheHighlightIgnoreTheRestAndJumpWithTheDrawingInOrder)
 {
     game.LoadRecordedMoves(17, FullGameLog(15));
+    EXPECT_TRUE(view.calls.empty());
     EXPECT_EQ(game.CellClicked(4, 6), ClickResult::Selected);
     EXPECT_EQ(view.take(), (Calls{"aktual(4,6)", "refresh"}));
     EXPECT_EQ(game.CellClicked(3, 3), ClickResult::Selected);
@@ -93,16 +125,292 @@ TEST_F(GameTest, ClicksSelectMoveTheHighlightIgnoreTheRestAndJumpWithTheDrawingI
     EXPECT_FALSE(game.hasSelection());
     EXPECT_EQ(selected(), std::pair(2, 4));
     EXPECT_EQ(game.moveLog()[31], (std::array<Int16, 5>{0, 4, 6, 4, 4}));
+    EXPECT_EQ(game.moveLog()[30], (std::array<Int16, 5>{0, 3, 2, 3, 4}));  // the loaded second move
     EXPECT_EQ(game.replayTarget(), 17);
+}
+
+TEST_F(GameTest, ClicksOffTheGridDoNothingWithOrWithoutASelection)
+{
+    const std::pair<int, int> clicks[] = {{-1, 4}, {10, 4}, {4, -1}, {4, 10}, {-1, -1},
+                                          {10, 10}, {INT_MIN, 4}, {4, INT_MAX}};
+    for (bool selectFirst : {false, true}) {
+        if (selectFirst)
+            game.CellClicked(4, 6);
+        view.take();
+        for (const auto &[col, row] : clicks) {
+            SCOPED_TRACE(std::to_string(col) + "," + std::to_string(row) + (selectFirst ? " selected" : ""));
+            const State before = Snapshot(game);
+            EXPECT_EQ(game.CellClicked(col, row), ClickResult::Ignored);
+            EXPECT_TRUE(view.calls.empty());
+            EXPECT_TRUE(Snapshot(game) == before);
+        }
+    }
+}
+
+TEST_F(GameTest, AJumpShapedClickOnACellThatIsNoHoleIsIgnored)
+{
+    const struct {
+        int selCol, selRow, col, row;
+    } cases[] = {
+        {4, 2, 2, 2},  // a corner of the cross
+        {4, 2, 6, 2},
+        {2, 4, 2, 2},
+        {6, 4, 6, 2},
+        {4, 6, 4, 8},  // beyond the cross, inside the grid
+        {6, 4, 8, 4},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.selCol) + "," + std::to_string(c.selRow) + " -> " + std::to_string(c.col) + "," +
+                     std::to_string(c.row));
+        ASSERT_TRUE(game.IsLegalJump(c.selCol, c.selRow, c.col, c.row));  // over a peg: only the target is wrong
+        ASSERT_EQ(game.CellClicked(c.selCol, c.selRow), ClickResult::Selected);
+        view.take();
+        const State before = Snapshot(game);
+        EXPECT_EQ(game.CellClicked(c.col, c.row), ClickResult::Ignored);
+        EXPECT_TRUE(view.calls.empty());
+        EXPECT_TRUE(Snapshot(game) == before);
+    }
+    EXPECT_TRUE(IsStartPosition(game));
+}
+
+TEST_F(GameTest, ClickingTheSelectedPegAgainRedrawsItAndKeepsItSelected)
+{
+    const std::pair<int, int> pegs[] = {{4, 6}, {2, 4}, {5, 7}, {3, 3}, {7, 5}};
+    for (const auto &[col, row] : pegs) {
+        const std::string at = "(" + std::to_string(col) + "," + std::to_string(row) + ")";
+        SCOPED_TRACE(at);
+        game.CellClicked(col, row);
+        view.take();
+        for (int again = 0; again < 2; ++again) {
+            const State before = Snapshot(game);
+            EXPECT_EQ(game.CellClicked(col, row), ClickResult::Selected);
+            EXPECT_EQ(view.take(), (Calls{"pelny" + at, "refresh", "aktual" + at, "refresh"}));
+            EXPECT_TRUE(Snapshot(game) == before);
+            EXPECT_EQ(SelectionOf(game), (Selection{1, col, row}));
+        }
+    }
+    EXPECT_TRUE(IsStartPosition(game));
+}
+
+TEST_F(GameTest, AClickOnAnEmptyHoleRightAfterAMoveIsIgnored)
+{
+    int secondJumps = 0;  // clicks that would have been a legal jump of the landed peg
+    for (std::size_t i = 0; i < FULL_GAME.size(); ++i) {
+        SCOPED_TRACE("after move " + std::to_string(i + 1));
+        const RecordedMove &m = FULL_GAME[i];
+        ASSERT_TRUE(Play(game, {m}));
+        view.take();
+        const State before = Snapshot(game);
+        for (int col = GAME_FIRST; col <= GAME_LAST; ++col) {
+            for (int row = GAME_FIRST; row <= GAME_LAST; ++row) {
+                if (game.cell(col, row) != CELL_EMPTY)
+                    continue;
+                secondJumps += game.IsLegalJump(m.toCol, m.toRow, col, row);
+                EXPECT_EQ(game.CellClicked(col, row), ClickResult::Ignored) << col << "," << row;
+            }
+        }
+        EXPECT_TRUE(view.calls.empty());
+        EXPECT_TRUE(Snapshot(game) == before);
+    }
+    EXPECT_GT(secondJumps, 0);
+    EXPECT_EQ(game.pegsLeft(), 1);
+}
+
+TEST_F(GameTest, TheWorkedExampleReplaysAsClicksAndEndsWithTheLandedPegUnselected)
+{
+    game.LoadRecordedMoves(30, std::vector<LoggedMove>{{4, 2, 4, 4}, {2, 3, 4, 3}});
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_TRUE(IsStartPosition(game));
+    EXPECT_EQ(game.PlayNextRecordedMove(), RecordedMoveResult::Played);
+    EXPECT_EQ(view.take(), (Calls{"pusty(4,2)", "refresh", "pelny(4,4)", "pusty(4,3)", "refresh", "count 31"}));
+    EXPECT_EQ(SelectionOf(game), (Selection{0, 4, 4}));
+    EXPECT_EQ(game.PlayNextRecordedMove(), RecordedMoveResult::Played);
+    EXPECT_EQ(view.take(), (Calls{"pusty(2,3)", "refresh", "pelny(4,3)", "pusty(3,3)", "refresh", "count 30"}));
+    EXPECT_EQ(game.PlayNextRecordedMove(), RecordedMoveResult::NoneLeft);
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(SelectionOf(game), (Selection{0, 4, 3}));
+
+    // The same moves clicked by hand give the same board, counter and log.
+    Game clicked;
+    clicked.NewGame();
+    ASSERT_TRUE(Play(clicked, {{4, 2, 4, 4}, {2, 3, 4, 3}}));
+    State byHand = Snapshot(clicked);
+    byHand.replayTarget = 30;
+    EXPECT_TRUE(Snapshot(game) == byHand);
+}
+
+TEST_F(GameTest, NothingIsReplayedWhenTheCounterIsAtOrBelowTheTarget)
+{
+    const struct {
+        const char *name;
+        int playedFirst;  // moves clicked before the load
+        Int16 target;
+    } cases[] = {
+        {"a file with the counter 32", 0, 32},
+        {"a whole game, target reached", 31, 1},
+        {"target above the counter", 2, 31},
+        {"target far above the counter", 20, 32},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        game.NewGame();
+        ASSERT_TRUE(Play(game, {FULL_GAME.begin(), FULL_GAME.begin() + c.playedFirst}));
+        game.LoadRecordedMoves(c.target, FullGameLog(START_PEGS - c.target));
+        view.take();
+        const State before = Snapshot(game);
+        EXPECT_EQ(game.PlayNextRecordedMove(), RecordedMoveResult::NoneLeft);
+        EXPECT_TRUE(view.calls.empty());
+        EXPECT_TRUE(Snapshot(game) == before);
+    }
+}
+
+TEST_F(GameTest, ARecordedMoveThatCannotBeMadeIsRefusedAndLeavesThePosition)
+{
+    const struct {
+        const char *name;
+        std::vector<LoggedMove> moves;
+        int playable;       // moves made before the one refused
+        Calls calls;        // what the refused move draws
+        Selection selection;  // what it leaves selected
+    } cases[] = {
+        // Over the peg at (3,2) into the hole the first move emptied: the
+        // corner would turn into a hole if its "peg" were taken.
+        {"from a corner off the cross", {{4, 2, 4, 4}, {2, 2, 4, 2}}, 1, {}, {0, 4, 4}},
+        {"from the grid's first corner onto a peg", {{1, 1, 1, 3}}, 0, {}, {0, 0, 0}},
+        // Over a peg into an empty hole, but from a hole the second move emptied.
+        {"from an empty hole", {{4, 2, 4, 4}, {4, 5, 4, 3}, {4, 4, 4, 2}}, 2, {}, {0, 4, 3}},
+        // A click on a peg selects it, so the highlight moves there and is dropped.
+        {"onto a peg", {{4, 1, 4, 3}}, 0, {"pelny(4,1)", "refresh", "aktual(4,3)", "refresh"}, {0, 4, 3}},
+        {"not a jump", {{4, 2, 4, 4}, {4, 7, 4, 3}}, 1, {}, {0, 4, 7}},
+        {"over an empty hole", {{4, 2, 4, 4}, {2, 3, 4, 3}, {1, 3, 3, 3}}, 2, {}, {0, 1, 3}},
+        {"onto a cell off the cross", {{3, 2, 1, 2}}, 0, {}, {0, 3, 2}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Game g{&view};  // nothing selected yet: (0, 0, 0)
+        g.NewGame();
+        g.LoadRecordedMoves(Int16(START_PEGS - c.moves.size()), c.moves);
+        for (int i = 0; i < c.playable; ++i)
+            ASSERT_EQ(g.PlayNextRecordedMove(), RecordedMoveResult::Played) << "move " << i + 1;
+        view.take();
+        State before = Snapshot(g);
+        EXPECT_EQ(g.PlayNextRecordedMove(), RecordedMoveResult::Refused);
+        EXPECT_EQ(view.take(), c.calls);
+        EXPECT_EQ(SelectionOf(g), c.selection);
+        before.selection = c.selection;
+        EXPECT_TRUE(Snapshot(g) == before);
+        // Refused again and again: nothing moves on.
+        EXPECT_EQ(g.PlayNextRecordedMove(), RecordedMoveResult::Refused);
+        EXPECT_EQ(g.pegsLeft(), before.pegsLeft);
+    }
+}
+
+TEST_F(GameTest, AGameNeverLoadedReplaysNothingFromItsEmptyLog)
+{
+    const State before = Snapshot(game);
+    EXPECT_EQ(game.PlayNextRecordedMove(), RecordedMoveResult::Refused);
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_TRUE(Snapshot(game) == before);
+}
+
+TEST(GameRecordedMoves, RefusesWhatPlayCouldNotHaveLoggedAndKeepsTheOldLog)
+{
+    struct Case {
+        std::string name;
+        Int16 pegsLeft;
+        std::vector<LoggedMove> moves;
+    };
+    std::vector<LoggedMove> thirtyTwo = FullGameLog();
+    thirtyTwo.push_back({4, 4, 4, 6});
+    std::vector<LoggedMove> thirtyThree = thirtyTwo;
+    thirtyThree.push_back({4, 6, 4, 4});
+    std::vector<Case> cases = {
+        {"counter 0 with 32 moves", 0, thirtyTwo},
+        {"counter -1 with 33 moves", -1, thirtyThree},
+        {"counter 33 with no moves", 33, {}},
+        {"counter 31 with no moves", 31, {}},
+        {"counter 31 with two moves", 31, FullGameLog(2)},
+        {"counter 32 with one move", 32, FullGameLog(1)},
+        {"counter 1 with 30 moves", 1, FullGameLog(30)},
+    };
+    // Every entry of the first and the last move, just outside 1..7.
+    for (int move : {0, 2}) {
+        for (int entry = 0; entry < 4; ++entry) {
+            for (Int16 bad : {Int16(0), Int16(8), Int16(-7)}) {
+                std::vector<LoggedMove> moves = FullGameLog(3);
+                Int16 *fields[] = {&moves[move].fromCol, &moves[move].fromRow, &moves[move].toCol, &moves[move].toRow};
+                *fields[entry] = bad;
+                cases.push_back({"move " + std::to_string(move + 1) + " entry " + std::to_string(entry + 1) + " = " +
+                                     std::to_string(bad),
+                                 29, moves});
+            }
+        }
+    }
+    Game game;
+    game.NewGame();
+    ASSERT_TRUE(Play(game, {FULL_GAME.begin(), FULL_GAME.begin() + 5}));
+    game.LoadRecordedMoves(20, FullGameLog(12));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const State before = Snapshot(game);
+        EXPECT_THROW(game.LoadRecordedMoves(c.pegsLeft, c.moves), std::invalid_argument);
+        EXPECT_TRUE(Snapshot(game) == before);
+    }
+}
+
+TEST(GameRecordedMoves, FillsSlots31DownToTheCounterAndTouchesNothingElse)
+{
+    const struct {
+        const char *name;
+        Int16 pegsLeft;
+        std::vector<LoggedMove> moves;
+    } cases[] = {
+        {"counter 32, no moves", 32, {}},
+        {"the whole game", 1, FullGameLog()},
+        {"coordinates at both ends of 1..7", 30, {{1, 7, 7, 1}, {7, 1, 1, 7}}},
+        {"a move play would refuse", 31, {{1, 1, 7, 7}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Game game;
+        game.NewGame();
+        ASSERT_TRUE(Play(game));  // slots 31 down to 1 hold the played game
+        game.CellClicked(4, 4);
+        const State before = Snapshot(game);
+        game.LoadRecordedMoves(c.pegsLeft, c.moves);
+        State expected = before;
+        expected.replayTarget = c.pegsLeft;
+        for (std::size_t i = 0; i < c.moves.size(); ++i) {
+            const LoggedMove &m = c.moves[i];
+            expected.log[FIRST_SLOT - i] = {0, m.fromCol, m.fromRow, m.toCol, m.toRow};
+        }
+        EXPECT_TRUE(Snapshot(game) == expected);
+        for (int slot = 0; slot <= LOG_LAST_SLOT; ++slot)
+            EXPECT_EQ(game.moveLog()[slot], expected.log[slot]) << "slot " << slot;
+    }
 }
 
 TEST(IndexCheckTest, OutOfBoundsAccessIsRefused)
 {
+    const struct {
+        int a, b;
+        bool inCell, inLog;  // within the board's 0..9 square; within log slots 0..33, entries 0..4
+    } cases[] = {
+        {0, 0, true, true},     {9, 9, true, false},   {9, 4, true, true},    {4, 9, true, false},
+        {10, 0, false, true},   {0, 10, false, false},  {-1, 0, false, false}, {0, -1, false, false},
+        {33, 4, false, true},   {34, 1, false, false},  {33, 5, false, false}, {5, 5, true, false},
+    };
     Game game;
-    EXPECT_THROW(game.cell(10, 0), IndexError);
-    EXPECT_THROW(game.cell(0, -1), IndexError);
-    EXPECT_THROW(game.logEntry(34, 1), IndexError);
-    EXPECT_THROW(game.logEntry(-1, 1), IndexError);
-    EXPECT_THROW(game.logEntry(0, 5), IndexError);
-    EXPECT_NO_THROW(game.logEntry(33, 4));
+    game.NewGame();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.a) + "," + std::to_string(c.b));
+        if (c.inCell)
+            EXPECT_NO_THROW(game.cell(c.a, c.b));
+        else
+            EXPECT_THROW(game.cell(c.a, c.b), IndexError);
+        if (c.inLog)
+            EXPECT_NO_THROW(game.logEntry(c.a, c.b));
+        else
+            EXPECT_THROW(game.logEntry(c.a, c.b), IndexError);
+    }
 }

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace peg;
 
@@ -113,6 +116,61 @@ TEST(ReplayTick, RefusesAMoveThatCannotBeMadeAndKeepsThePosition)
             for (int row = 1; row <= 7; ++row)
                 EXPECT_EQ(g.cell(col, row), before.cell(col, row)) << col << "," << row;
         EXPECT_FALSE(g.hasSelection());
+    }
+}
+
+TEST(ReplayTick, EndsWhereTheFileSaysWithTheLastLandedPegUnselected)
+{
+    const struct {
+        const char *name;
+        std::string file;
+        std::vector<TickResult> ticks;
+        Int16 pegsLeft;
+        std::array<int, 3> selection;  // flag, column, row at the end
+    } cases[] = {
+        {"counter 32: nothing to play", " 32 \r\n", {TickResult::Finished}, 32, {0, 0, 0}},
+        {"the worked example", " 30 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n",
+         {TickResult::Continue, TickResult::Finished}, 30, {0, 4, 3}},
+        // Over the hole the first move emptied; with no place to report it the tick still stops.
+        {"refused, not reported", " 30 \r\n 4  2  4  4 \r\n 4  1  4  3 \r\n",
+         {TickResult::Continue, TickResult::Refused}, 31, {0, 4, 1}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Game g = Loaded(kHeader + c.file);
+        for (std::size_t i = 0; i < c.ticks.size(); ++i)
+            EXPECT_EQ(ReplayTick(g), c.ticks[i]) << "tick " << i + 1;
+        // A stopped replay stays stopped where it is.
+        EXPECT_EQ(ReplayTick(g), c.ticks.back());
+        EXPECT_EQ(g.pegsLeft(), c.pegsLeft);
+        EXPECT_EQ((std::array<int, 3>{g.hasSelection(), g.selectedCol(), g.selectedRow()}), c.selection);
+        if (c.pegsLeft == START_PEGS) {
+            EXPECT_TRUE(IsStartPosition(g));
+        }
+    }
+}
+
+TEST(ApplyMoveFile, RefusesAFileTheParserWouldNotGiveAndChangesNothing)
+{
+    const struct {
+        const char *name;
+        MoveFile file;
+    } cases[] = {
+        {"counter 0", {0, std::vector<Move>(32, Move{4, 2, 4, 4})}},
+        {"counter 33", {33, {}}},
+        {"too few moves", {30, {{4, 2, 4, 4}}}},
+        {"too many moves", {31, {{4, 2, 4, 4}, {2, 3, 4, 3}}}},
+        {"a row of 8", {30, {{4, 2, 4, 4}, {2, 3, 4, 8}}}},
+        {"a column of 0", {31, {{0, 2, 4, 4}}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Game g = Loaded(kHeader + " 31 \r\n 4  6  4  4 \r\n");
+        const Game before = g;
+        EXPECT_THROW(ApplyMoveFile(c.file, g), std::invalid_argument);
+        EXPECT_EQ(g.replayTarget(), before.replayTarget());
+        EXPECT_EQ(g.moveLog(), before.moveLog());
+        EXPECT_TRUE(IsStartPosition(g));
     }
 }
 
