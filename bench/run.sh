@@ -22,6 +22,17 @@ export DISPLAY=":$(head -n1 "$work/display")"
 "$B/bench_ui" --benchmark_format=csv 2>"$work/ui.err" >"$work/ui.csv" || { cat "$work/ui.err" >&2; exit 1; }
 (cd "$ROOT/data" && "$B/startup_runner" "${STARTUP_RUNS:-21}" "$B/startup_probe" "$B/bare_probe" 2>/dev/null) >"$work/startup.txt"
 
+# Instructions do not depend on the machine's noise: callgrind counts them.
+count_instructions() {
+    (cd "$ROOT/data" && valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null) |
+        awk '/Collected :/ {print $NF}' | tail -n1
+}
+gi_raw=$(count_instructions "$B/startup_probe")
+bi_raw=$(count_instructions "$B/bare_probe")
+gi=$(awk -v v="$gi_raw" 'BEGIN {printf "%.1f", v / 1e6}')
+bi=$(awk -v v="$bi_raw" 'BEGIN {printf "%.1f", v / 1e6}')
+iratio=$(awk -v g="$gi_raw" -v b="$bi_raw" 'BEGIN {printf "%.3f", g / b}')
+
 # name,iterations,real_time,cpu_time,time_unit,...
 field() {
     awk -F, -v n="\"$2" 'index($1, n) == 1 {
@@ -48,4 +59,5 @@ row "31-move replay at szybko, OdtOK to end" "$(field ui.csv BM_Replay31AtSzybko
 read -r _ _ gms _ bms _ sratio <<<"$(sed -n 1p "$work/startup.txt")"
 read -r _ _ gkib _ bkib _ mratio <<<"$(sed -n 2p "$work/startup.txt")"
 row "start-up to board drawn: game / bare window" "$gms ms / $bms ms = ${sratio}x" "<= 1.15x"
+row "start-up instructions (callgrind): game / bare window" "$gi M / $bi M = ${iratio}x" "<= 1.25x"
 row "resident memory then: game / bare window" "$gkib KiB / $bkib KiB = ${mratio}x" "<= 1.15x"

@@ -54,7 +54,7 @@ private slots:
             {"SPDSL", "QPushButton", "Odt", 1800, 960, 735, 255, "wolno", true},
             {"OdtOK", "QPushButton", "Odt", 120, 2880, 615, 375, "OK", true},
             {"ODTAnu", "QPushButton", "Odt", 1080, 2880, 615, 375, "Anuluj", true},
-            {"Label2", "QLabel", "FMzapr", 120, 240, 1575, 255, "Plik z zapisem ruchów", true},
+            {"Label2", "peg::FittedLabel", "FMzapr", 120, 240, 1575, 255, "Plik z zapisem ruchów", true},
             {"plik", "QLineEdit", "FMzapr", 120, 480, 1575, 285, "wynik.txt", true},
             {"ZaprOK", "QPushButton", "FMzapr", 120, 960, 495, 255, "OK", true},
             {"ZaprAnul", "QPushButton", "FMzapr", 960, 960, 735, 255, "Anuluj", true},
@@ -99,6 +99,15 @@ private slots:
         QVERIFY(c->isEnabled());
         if (auto *b = qobject_cast<QPushButton *>(c))
             QVERIFY(!b->isDefault() && !b->autoDefault());  // no default or cancel button
+    }
+
+    void theSaveCaptionFitsItsBoxOnceShown()
+    {
+        ShownKelbor w;
+        w.BTNzapr->click();
+        QVERIFY(w.Label2->isVisible());
+        QVERIFY(w.Label2->fontMetrics().horizontalAdvance(w.Label2->text()) <= w.Label2->width());
+        QVERIFY(w.Label2->font().pointSize() <= 8);
     }
 
     void focusFollowsTheDesignsTabOrder()
