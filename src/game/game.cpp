@@ -114,7 +114,7 @@ ClickResult Game::CellClicked(int col, int row)
     ClickResult result = ClickResult::Ignored;
     const Int16 clicked = cell(col, row);
     if (clicked == CELL_PEG) {
-        if (hasSelection() && InBoard(selectedCol(), selectedRow())) {
+        if (hasSelection()) {
             draw(Tile::Pelny, selectedCol(), selectedRow());
             refresh();
         }
@@ -128,13 +128,10 @@ ClickResult Game::CellClicked(int col, int row)
     if (clicked != CELL_EMPTY || !hasSelection() || !legal)
         return result;
 
+    // A selection only ever lands on a peg of the cross (no setter can put it
+    // elsewhere), and a jump needs two pegs, so pegsLeft is at least 2 here.
     const int fromC = selectedCol();
     const int fromR = selectedRow();
-    // A selection only ever lands on a peg of the cross, and a jump needs two
-    // pegs, so this never fires today; it keeps a move from being half done
-    // (board changed, log slot refused) should that ever change.
-    if (!InGameArea(fromC, fromR) || pegsLeft_ < 1)
-        return result;
 
     draw(Tile::Pusty, fromC, fromR);
     at(fromC, fromR) = CELL_EMPTY;
@@ -161,7 +158,8 @@ ClickResult Game::CellClicked(int col, int row)
 
 void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves)
 {
-    if (pegsLeft < 1 || pegsLeft > START_PEGS || moves.size() != std::size_t(START_PEGS - pegsLeft))
+    // A counter above 32 asks for a negative number of moves: refused too.
+    if (pegsLeft < 1 || moves.size() != std::size_t(START_PEGS - pegsLeft))
         throw std::invalid_argument("recorded game holds " + std::to_string(moves.size()) +
                                     " moves for the counter " + std::to_string(pegsLeft));
     for (std::size_t i = 0; i < moves.size(); ++i) {
