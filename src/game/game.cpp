@@ -70,6 +70,7 @@ void Game::refresh()
 void Game::NewGame()
 {
     pegsLeft_ = START_PEGS;
+    redoLeft_ = 0;
     if (view_)
         view_->ShowCount(pegsLeft_);
     selection_[0] = 0;
@@ -151,9 +152,65 @@ ClickResult Game::CellClicked(int col, int row)
     setLogEntry(pegsLeft_, toCol, Int16(col));
     setLogEntry(pegsLeft_, toRow, Int16(row));
     setSelection(false, Int16(col), Int16(row));
+    redoLeft_ = 0;
     if (view_)
         view_->ShowCount(pegsLeft_);
     return ClickResult::Moved;
+}
+
+bool Game::Undo()
+{
+    if (pegsLeft_ >= START_PEGS)
+        return false;
+    const int slot = pegsLeft_;
+    const int fromC = logEntry(slot, fromCol);
+    const int fromR = logEntry(slot, fromRow);
+    const int toC = logEntry(slot, toCol);
+    const int toR = logEntry(slot, toRow);
+    const int midC = (fromC + toC) / 2;
+    const int midR = (fromR + toR) / 2;
+    const int dc = toC - fromC;
+    const int dr = toR - fromR;
+    const bool jump = (dc == 0 && (dr == 2 || dr == -2)) || (dr == 0 && (dc == 2 || dc == -2));
+    // Moves logged by play always fit; a recorded game loaded over a played
+    // one need not, and its move must not put pegs where there is no hole.
+    if (!jump || cell(fromC, fromR) != CELL_EMPTY || cell(midC, midR) != CELL_EMPTY || cell(toC, toR) != CELL_PEG)
+        return false;
+
+    // The move's own drawing run backwards; the highlight goes in the same refresh.
+    if (hasSelection())
+        draw(Tile::Pelny, selectedCol(), selectedRow());
+    draw(Tile::Pusty, toC, toR);
+    at(toC, toR) = CELL_EMPTY;
+    draw(Tile::Pelny, midC, midR);
+    at(midC, midR) = CELL_PEG;
+    refresh();
+
+    draw(Tile::Pelny, fromC, fromR);
+    at(fromC, fromR) = CELL_PEG;
+    refresh();
+
+    pegsLeft_ = Int16(pegsLeft_ + 1);
+    redoLeft_ = Int16(redoLeft_ + 1);
+    selection_[0] = 0;
+    if (view_)
+        view_->ShowCount(pegsLeft_);
+    return true;
+}
+
+bool Game::Redo()
+{
+    if (redoLeft_ == 0)
+        return false;
+    // Nothing changes the board between an undo and its redo without ending
+    // the list, so the move is legal again and both clicks take.
+    const int slot = pegsLeft_ - 1;
+    const LoggedMove m{logEntry(slot, fromCol), logEntry(slot, fromRow), logEntry(slot, toCol), logEntry(slot, toRow)};
+    const Int16 left = Int16(redoLeft_ - 1);
+    CellClicked(m.fromCol, m.fromRow);
+    CellClicked(m.toCol, m.toRow);
+    redoLeft_ = left;  // the click's move ended the list; the rest stays
+    return true;
 }
 
 void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves)
@@ -171,6 +228,7 @@ void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves)
     }
     // Everything is checked first: a refused game leaves the old log whole.
     replayTarget_ = pegsLeft;
+    redoLeft_ = 0;  // their slots are overwritten
     int slot = FIRST_SLOT;
     for (const LoggedMove &m : moves) {
         setLogEntry(slot, fromCol, m.fromCol);

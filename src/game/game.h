@@ -66,9 +66,27 @@ public:
 
     void setView(BoardView *view) { view_ = view; }
 
+    // Also ends the list of moves that Redo can make again.
     void NewGame();
     bool IsLegalJump(int selCol, int selRow, int col, int row) const;
+    // A click that moves ends the list of moves that Redo can make again.
     ClickResult CellClicked(int col, int row);
+
+    // Takes back the move in slot pegsLeft: a highlighted peg is drawn plain,
+    // then target Pusty, middle Pelny, refresh, source Pelny, refresh; the
+    // counter rises and is shown, the selection is dropped. The move stays in
+    // its slot, now below pegsLeft, for Redo. Returns false, drawing and
+    // changing nothing, at 32 pegs or when the slot's move does not fit the
+    // board (a recorded game loaded over moves already made).
+    // Neither knows of replays: the display refuses both while its replay
+    // runs. Made during one they would only step it back or on, as the
+    // slots below pegsLeft hold the replay's moves too.
+    bool Undo();
+
+    // Makes the latest move taken back again as two clicks, source then
+    // target, drawn as the player's own move. Returns false, drawing and
+    // changing nothing, when no move taken back is left.
+    bool Redo();
 
     Int16 cell(int col, int row) const;
     Int16 pegsLeft() const { return pegsLeft_; }
@@ -81,9 +99,10 @@ public:
 
     // Loads a recorded game for a replay: the replay target becomes pegsLeft
     // and moves[0..] fill the log slots 31 down to pegsLeft; the board, the
-    // selection and the other slots are not touched. Throws
-    // std::invalid_argument, before changing anything, unless pegsLeft is
-    // 1..32, there are 32 - pegsLeft moves and every coordinate is 1..7.
+    // selection and the other slots are not touched; moves taken back can no
+    // longer be made again. Throws std::invalid_argument, before changing
+    // anything, unless pegsLeft is 1..32, there are 32 - pegsLeft moves and
+    // every coordinate is 1..7.
     void LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves);
 
     // Plays the move in slot pegsLeft - 1 as a click on its target with its
@@ -104,6 +123,7 @@ private:
     Int16 pegsLeft_ = 0;
     MoveLog moveLog_{};
     Int16 replayTarget_ = 0;
+    Int16 redoLeft_ = 0;  // undone moves kept in slots pegsLeft - 1 downwards
 };
 
 inline bool InGameArea(int col, int row)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>
@@ -40,6 +41,18 @@ inline bool Play(peg::Game &g, const std::vector<RecordedMove> &moves = {FULL_GA
             || g.CellClicked(m.toCol, m.toRow) != peg::ClickResult::Moved)
             return false;
     return true;
+}
+
+using Grid = std::array<std::array<peg::Int16, peg::BOARD_LAST + 1>, peg::BOARD_LAST + 1>;  // [col][row]
+
+// Every cell of the 10 by 10 grid.
+inline Grid BoardOf(const peg::Game &g)
+{
+    Grid b{};
+    for (int c = 0; c <= peg::BOARD_LAST; ++c)
+        for (int r = 0; r <= peg::BOARD_LAST; ++r)
+            b[c][r] = g.cell(c, r);
+    return b;
 }
 
 // The whole 10 by 10 grid holds the cross of pegs, the centre empty, nothing else.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,7 +32,7 @@ struct RecordingView : BoardView {
 
 // Everything a caller can read back from a game.
 struct State {
-    std::array<std::array<Int16, BOARD_LAST + 1>, BOARD_LAST + 1> board;
+    Grid board;
     Int16 pegsLeft;
     Selection selection;
     MoveLog log;
@@ -46,9 +48,7 @@ Selection SelectionOf(const Game &g)
 State Snapshot(const Game &g)
 {
     State s{};
-    for (int c = 0; c <= BOARD_LAST; ++c)
-        for (int r = 0; r <= BOARD_LAST; ++r)
-            s.board[c][r] = g.cell(c, r);
+    s.board = BoardOf(g);
     s.pegsLeft = g.pegsLeft();
     s.selection = SelectionOf(g);
     s.log = g.moveLog();
@@ -311,6 +311,144 @@ TEST_F(GameTest, AGameNeverLoadedReplaysNothingFromItsEmptyLog)
     EXPECT_EQ(game.PlayNextRecordedMove(), RecordedMoveResult::Refused);
     EXPECT_TRUE(view.calls.empty());
     EXPECT_TRUE(Snapshot(game) == before);
+}
+
+TEST_F(GameTest, UndoDrawsTheMoveBackwardsAndRedoDrawsItAsThePlayerDid)
+{
+    // The second move, (3,2) over (3,3) to (3,4), is taken back and made again.
+    const struct {
+        const char *name;
+        std::pair<int, int> selectBeforeUndo, selectBeforeRedo;  // (0, 0): no click
+        Calls undo, redo;
+    } cases[] = {
+        {"nothing selected", {0, 0}, {0, 0},
+         {"pusty(3,4)", "pelny(3,3)", "refresh", "pelny(3,2)", "refresh", "count 31"},
+         {"aktual(3,2)", "refresh", "pusty(3,2)", "refresh", "pelny(3,4)", "pusty(3,3)", "refresh", "count 30"}},
+        {"other pegs selected", {5, 4}, {4, 6},
+         {"pelny(5,4)", "pusty(3,4)", "pelny(3,3)", "refresh", "pelny(3,2)", "refresh", "count 31"},
+         {"pelny(4,6)", "refresh", "aktual(3,2)", "refresh", "pusty(3,2)", "refresh", "pelny(3,4)", "pusty(3,3)",
+          "refresh", "count 30"}},
+        {"the landed peg, then the source selected", {3, 4}, {3, 2},
+         {"pelny(3,4)", "pusty(3,4)", "pelny(3,3)", "refresh", "pelny(3,2)", "refresh", "count 31"},
+         {"pelny(3,2)", "refresh", "aktual(3,2)", "refresh", "pusty(3,2)", "refresh", "pelny(3,4)", "pusty(3,3)",
+          "refresh", "count 30"}},
+    };
+    Game oneMove, twoMoves;
+    oneMove.NewGame();
+    twoMoves.NewGame();
+    ASSERT_TRUE(Play(oneMove, {FULL_GAME[0]}) && Play(twoMoves, {FULL_GAME[0], FULL_GAME[1]}));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        game.NewGame();
+        ASSERT_TRUE(Play(game, {FULL_GAME[0], FULL_GAME[1]}));
+        if (c.selectBeforeUndo.first) {
+            ASSERT_EQ(game.CellClicked(c.selectBeforeUndo.first, c.selectBeforeUndo.second), ClickResult::Selected);
+        }
+        view.take();
+        EXPECT_TRUE(game.Undo());
+        EXPECT_EQ(view.take(), c.undo);
+        EXPECT_FALSE(game.hasSelection());
+        EXPECT_EQ(BoardOf(game), BoardOf(oneMove));
+        EXPECT_EQ(game.pegsLeft(), 31);
+        if (c.selectBeforeRedo.first) {
+            ASSERT_EQ(game.CellClicked(c.selectBeforeRedo.first, c.selectBeforeRedo.second), ClickResult::Selected);
+        }
+        view.take();
+        EXPECT_TRUE(game.Redo());
+        EXPECT_EQ(view.take(), c.redo);
+        EXPECT_TRUE(Snapshot(game) == Snapshot(twoMoves));
+    }
+}
+
+TEST_F(GameTest, WithNothingTakenBackOrToMakeAgainUndoAndRedoDoNothing)
+{
+    const struct {
+        const char *name;
+        int played;  // then a new game, the moves still in the log
+    } cases[] = {
+        {"a new game", 0},
+        {"a whole game, then a new one", 31},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Play(game, {FULL_GAME.begin(), FULL_GAME.begin() + c.played}));
+        game.NewGame();
+        game.CellClicked(4, 6);  // a highlight that must stay
+        view.take();
+        const State before = Snapshot(game);
+        EXPECT_FALSE(game.Undo());
+        EXPECT_FALSE(game.Redo());
+        EXPECT_TRUE(view.calls.empty());
+        EXPECT_TRUE(Snapshot(game) == before);
+    }
+}
+
+TEST_F(GameTest, MovesTakenBackAreMadeAgainUntilANewMoveANewGameOrALoad)
+{
+    const struct {
+        const char *name;
+        std::function<void(Game &)> meanwhile;  // done with two of three moves taken back
+        bool kept;
+    } cases[] = {
+        {"a peg selected, a hole clicked", [](Game &g) { g.CellClicked(4, 6), g.CellClicked(2, 4); }, true},
+        {"one more taken back and made again", [](Game &g) { g.Undo(), g.Redo(); }, true},
+        {"a new move", [](Game &g) { Play(g, {{3, 6, 3, 4}}); }, false},
+        {"a new game", [](Game &g) { g.NewGame(); }, false},
+        {"the same moves loaded", [](Game &g) { g.LoadRecordedMoves(29, FullGameLog(3)); }, false},
+    };
+    Game threeMoves;
+    threeMoves.NewGame();
+    ASSERT_TRUE(Play(threeMoves, {FULL_GAME.begin(), FULL_GAME.begin() + 3}));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        game.NewGame();
+        ASSERT_TRUE(Play(game, {FULL_GAME.begin(), FULL_GAME.begin() + 3}));
+        ASSERT_TRUE(game.Undo() && game.Undo());
+        c.meanwhile(game);
+        view.take();
+        const State before = Snapshot(game);
+        if (c.kept) {
+            EXPECT_TRUE(game.Redo());
+            EXPECT_TRUE(game.Redo());
+            EXPECT_FALSE(game.Redo());
+            EXPECT_TRUE(Snapshot(game) == Snapshot(threeMoves));
+        } else {
+            EXPECT_FALSE(game.Redo());
+            EXPECT_TRUE(view.calls.empty());
+            EXPECT_TRUE(Snapshot(game) == before);
+        }
+    }
+}
+
+TEST_F(GameTest, UndoRefusesALoadedMoveThatDoesNotFitTheBoard)
+{
+    // After one move (2,4) (3,4) are the empty holes; after five (3,4) (3,3)
+    // (2,3) (2,4) (1,4) (1,5) are, with pegs on (1,3) (5,4). The last move
+    // loaded over the played ones fails one condition each time.
+    const struct {
+        const char *name;
+        int played;
+        LoggedMove last;
+    } cases[] = {
+        {"from a peg", 1, {3, 3, 3, 5}},
+        {"from a corner off the cross", 5, {1, 1, 1, 3}},
+        {"not a jump", 5, {3, 4, 1, 3}},
+        {"over a peg", 5, {3, 4, 5, 4}},
+        {"onto an empty hole", 5, {3, 4, 1, 4}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        game.NewGame();
+        ASSERT_TRUE(Play(game, {FULL_GAME.begin(), FULL_GAME.begin() + c.played}));
+        std::vector<LoggedMove> moves = FullGameLog(c.played - 1);
+        moves.push_back(c.last);
+        game.LoadRecordedMoves(Int16(START_PEGS - c.played), moves);
+        view.take();
+        const State before = Snapshot(game);
+        EXPECT_FALSE(game.Undo());
+        EXPECT_TRUE(view.calls.empty());
+        EXPECT_TRUE(Snapshot(game) == before);
+    }
 }
 
 TEST(GameRecordedMoves, RefusesWhatPlayCouldNotHaveLoggedAndKeepsTheOldLog)
