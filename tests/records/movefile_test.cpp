@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "movefile.h"
 #include "replay.h"
 
@@ -7,6 +8,7 @@
 
 #include <array>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -174,17 +176,93 @@ TEST(ApplyMoveFile, RefusesAFileTheParserWouldNotGiveAndChangesNothing)
     }
 }
 
+std::string Sample(const char *name)
+{
+    std::ifstream in(std::string(SAMPLES_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 TEST(SampleMoveFiles, ReplayToTheirEndAndAreWrittenAsTheGameWrites)
 {
     for (const char *name : {"przyklad.txt", "pelna-gra.txt"}) {
         SCOPED_TRACE(name);
-        std::ifstream in(std::string(SAMPLES_DIR) + "/" + name, std::ios::binary);
-        const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string content = Sample(name);
         Game g = Loaded(content);
         for (int ticks = 0; ReplayTick(g) == TickResult::Continue;)
             ASSERT_LT(++ticks, 40);
         EXPECT_EQ(g.replayTarget(), g.pegsLeft());
         EXPECT_EQ(FormatMoveFile(g), content);
+    }
+}
+
+TEST(UndoRedo, TakeEveryMoveBackToTheStartAndMakeItAgainWithTheFileOfEachStep)
+{
+    const std::string sample = Sample("pelna-gra.txt");
+    Game started;
+    started.NewGame();
+    struct {
+        const char *name;
+        Game game;
+        std::function<bool(Game &, int)> step;  // makes move number i (0-based)
+    } cases[] = {
+        {"clicked", started, [](Game &g, int i) { return Play(g, {FULL_GAME[i]}); }},
+        {"a finished replay of pelna-gra.txt", Loaded(sample),
+         [](Game &g, int) { return ReplayTick(g) != TickResult::Refused; }},
+    };
+    for (auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Game &g = c.game;
+        std::vector<std::string> files{FormatMoveFile(g)};  // [k]: the first k moves saved
+        std::vector<Grid> boards{BoardOf(g)};
+        for (int i = 0; i < 31; ++i) {
+            ASSERT_TRUE(c.step(g, i)) << "move " << i + 1;
+            files.push_back(FormatMoveFile(g));
+            boards.push_back(BoardOf(g));
+        }
+        for (int k = 30; k >= 0; --k) {
+            SCOPED_TRACE(std::to_string(k) + " moves left on the board");
+            ASSERT_TRUE(g.Undo());
+            EXPECT_EQ(FormatMoveFile(g), files[k]);
+            EXPECT_EQ(BoardOf(g), boards[k]);
+        }
+        EXPECT_FALSE(g.Undo());
+        EXPECT_TRUE(IsStartPosition(g));
+        EXPECT_EQ(FormatMoveFile(g), kHeader + " 32 \r\n");
+        for (int k = 1; k <= 31; ++k) {
+            SCOPED_TRACE(std::to_string(k) + " moves made again");
+            ASSERT_TRUE(g.Redo());
+            EXPECT_EQ(FormatMoveFile(g), files[k]);
+            EXPECT_EQ(BoardOf(g), boards[k]);
+        }
+        EXPECT_FALSE(g.Redo());
+    }
+    // The replayed game is written back byte for byte.
+    EXPECT_EQ(FormatMoveFile(cases[1].game), sample);
+}
+
+TEST(UndoRedo, MadeDuringAReplayTheyOnlyStepItBackOrOn)
+{
+    // 'u' undo, 'r' redo, after ten ticks of pelna-gra.txt.
+    const struct {
+        const char *keys;
+        int ticksLeft;  // until the replay finishes
+    } cases[] = {
+        {"u", 22}, {"uur", 22}, {"r", 21}, {"uuurrr", 21}, {"uuuuuuuuuuu", 31},
+    };
+    const std::string sample = Sample("pelna-gra.txt");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.keys);
+        Game g = Loaded(sample);
+        for (int i = 0; i < 10; ++i)
+            ASSERT_EQ(ReplayTick(g), TickResult::Continue);
+        for (const char *k = c.keys; *k; ++k)
+            *k == 'u' ? g.Undo() : g.Redo();
+        int ticks = 1;
+        while (ReplayTick(g) == TickResult::Continue)
+            ASSERT_LT(++ticks, 40);
+        EXPECT_EQ(ticks, c.ticksLeft);
+        EXPECT_EQ(g.pegsLeft(), 1);
+        EXPECT_EQ(FormatMoveFile(g), sample);
     }
 }
 
