@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "movefile.h"
 
 #include "itemreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "replay.h"
 
 namespace peg {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "boardpicture.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "tilerenderer.h"
@@ -15,19 +15,91 @@ BoardPicture::BoardPicture(const TileRenderer &renderer, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+QRect BoardPicture::cellRect(CellPos cell) const
+{
+    return QRect((cell.col - 1) * TILE_PX, (cell.row - 1) * TILE_PX, TILE_PX, TILE_PX);
+}
+
 void BoardPicture::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.drawImage(event->rect(), renderer_.image(), event->rect());
+    const bool keyboardFocus = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (cursorShown_) {
+        // Black and yellow, so it shows on light and dark tiles alike.
+        const QRect r = cellRect(cursor_).adjusted(1, 1, -2, -2);
+        p.setPen(QPen(Qt::black, 3));
+        p.drawRect(r);
+        p.setPen(QPen(QColor(255, 221, 0), 1));
+        p.drawRect(r);
+    } else if (keyboardFocus) {
+        // Reached with Tab: the whole board is marked until an arrow key is used.
+        p.setPen(QPen(QColor(255, 221, 0), 2, Qt::DashLine));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
+    showCursor(false);
     // Qt rounds the widget-relative position to whole logical pixels, which
     // at 200 % moves a cell's last device pixel into the next cell; the
     // window-relative position keeps the fraction.
     emit pressed(event->button(), event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0))));
+}
+
+void BoardPicture::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);  // Ctrl+Z and the like belong to the window
+        return;
+    }
+    int dx = 0, dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit cursorActivated(cursor_);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The first arrow only shows where the cursor is.
+    if (cursorShown_) {
+        const QRect before = cellRect(cursor_);
+        cursor_ = CursorStep(cursor_, dx, dy);
+        update(before);
+    }
+    showCursor(true);
+    emit cursorMoved(cursor_);
+}
+
+void BoardPicture::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardPicture::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    showCursor(false);
+    update();
+}
+
+void BoardPicture::showCursor(bool shown)
+{
+    if (shown != cursorShown_) {
+        cursorShown_ = shown;
+        update();
+    }
+    update(cellRect(cursor_));
 }
 
 } // namespace peg

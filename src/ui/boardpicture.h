@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "cursor.h"
+
 namespace peg {
 
 class TileRenderer;
@@ -10,20 +12,37 @@ class TileRenderer;
 // The board on screen: shows the renderer's persistent image and reports
 // mouse presses. It never draws cells itself, so uncovering it repaints
 // exactly what was drawn, a selected peg included.
+//
+// For keyboard play it keeps a cell cursor, drawn over the image on screen
+// only (never into the image), shown once an arrow key has been used and
+// hidden when the board loses focus or takes a mouse press.
 class BoardPicture : public QWidget {
     Q_OBJECT
 public:
     BoardPicture(const TileRenderer &renderer, QWidget *parent);
 
+    CellPos cursor() const { return cursor_; }
+    bool cursorShown() const { return cursorShown_; }
+
 signals:
     void pressed(Qt::MouseButton button, QPointF position);
+    void cursorMoved(peg::CellPos cell);
+    void cursorActivated(peg::CellPos cell);  // Space or Enter: as a left press there
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void showCursor(bool shown);
+    QRect cellRect(CellPos cell) const;
+
     const TileRenderer &renderer_;
+    CellPos cursor_{4, 4};  // the centre
+    bool cursorShown_ = false;
 };
 
 } // namespace peg

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -20,9 +21,11 @@
 #include "boardpicture.h"
 #include "elidedlabel.h"
 #include "fittedlabel.h"
+#include "focusstyle.h"
 #include "panel.h"
 #include "builtinpictures.h"
 #include "gamefiles.h"
+#include "cursor.h"
 #include "helpwindow.h"
 #include "movefile.h"
 #include "replay.h"
@@ -133,6 +136,20 @@ Kelbor::~Kelbor()
     game_.setView(nullptr);
 }
 
+// What a screen reader calls the controls that have no caption of their own.
+const std::pair<const char *, const char *> SPOKEN_NAMES[] = {
+    {"Mapa", "Plansza"},
+    {"Tiles", "Obrazki pól"},
+    {"PCnieuzyt", "Pole bez otworu"},
+    {"PCpusty", "Pusty otwór"},
+    {"PCpelny", "Pion"},
+    {"PCaktual", "Wybrany pion"},
+    {"PlikOd", "Pliki z ruchami"},
+    {"FLmod", "Pliki wyglądu planszy"},
+    {"MODnazwa", "Nazwa wyglądu planszy"},
+    {"plik", "Nazwa pliku z ruchami"},
+};
+
 namespace {
 
 QWidget *MakeControl(const ControlDesign &design, QWidget *parent, Kelbor *window, const TileRenderer &renderer)
@@ -189,11 +206,14 @@ QWidget *MakeControl(const ControlDesign &design, QWidget *parent, Kelbor *windo
 
 void Kelbor::buildControls()
 {
+    auto *focusStyle = new FocusStyle;  // the platform's style, with a focus mark that shows
+    focusStyle->setParent(this);
     QHash<QByteArray, QWidget *> built;
     QList<std::pair<int, QWidget *>> focusOrder;
     for (const ControlDesign &design : DESIGN) {
         QWidget *parent = design.parent ? built.value(design.parent) : this;
         QWidget *w = MakeControl(design, parent, this, renderer_);
+        w->setStyle(focusStyle);
         built.insert(design.name, w);
         if (design.tabIndex >= 0)
             focusOrder.append({design.tabIndex, w});
@@ -238,6 +258,22 @@ void Kelbor::buildControls()
         if (row >= 0)
             FLmod_Click();
     });
+    // Keyboard play and taking moves back: additions that a player who uses
+    // the mouse never meets.
+    connect(Mapa, &BoardPicture::cursorActivated, this, [this](CellPos cell) {
+        Mapa_MouseDown(Qt::LeftButton, QPointF((cell.col - 0.5) * TILE_PX, (cell.row - 0.5) * TILE_PX));
+    });
+    connect(Mapa, &BoardPicture::cursorMoved, this, &Kelbor::describeCursor);
+    const auto shortcut = [this](QKeySequence keys, void (Kelbor::*handler)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &Kelbor::UndoMove);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &Kelbor::RedoMove);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &Kelbor::RedoMove);
+    for (const auto &[name, spoken] : SPOKEN_NAMES)
+        built.value(name)->setAccessibleName(QString::fromUtf8(spoken));
+    LBile->setAccessibleName(QStringLiteral("Pozostało: 32"));
+
     TMOdt = new QTimer(Mapa);
     TMOdt->setObjectName(QStringLiteral("TMOdt"));
     TMOdt->setTimerType(Qt::PreciseTimer);
@@ -290,9 +326,20 @@ void Kelbor::BTNreset_Click()
     game_.NewGame();
 }
 
-void Kelbor::BTNmata_Click() { FMmod->show(); }
+// A panel opened comes to the front of the others where they overlap.
+void Kelbor::BTNmata_Click()
+{
+    FMmod->show();
+    FMmod->raise();
+}
+
 void Kelbor::MODanul_Click() { FMmod->hide(); }
-void Kelbor::BTNzapr_Click() { FMzapr->show(); }
+void Kelbor::BTNzapr_Click()
+{
+    FMzapr->show();
+    FMzapr->raise();
+}
+
 void Kelbor::ZaprAnul_Click() { FMzapr->hide(); }
 void Kelbor::ODTAnu_Click() { Odt->hide(); }
 
@@ -301,6 +348,7 @@ void Kelbor::BTNOdt_Click()
     // Files saved since the list was last read show up now.
     FillFileList(PlikOd, ".txt");
     Odt->show();
+    Odt->raise();
     if (PlikOd->count() > 0)
         PlikOd->setCurrentRow(0);
 }
@@ -443,7 +491,8 @@ void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
     // the cell it lies in, so it is cut, never rounded into the next cell.
     const int col = int(std::floor(position.x())) / TILE_PX + 1;
     const int row = int(std::floor(position.y())) / TILE_PX + 1;
-    game_.CellClicked(col, row);
+    if (game_.CellClicked(col, row) != ClickResult::Ignored)
+        describeCursor();
 }
 
 void Kelbor::DrawTile(Tile tile, int col, int row)
@@ -466,7 +515,36 @@ void Kelbor::DrawBoard()
 void Kelbor::ShowCount(Int16 pegsLeft)
 {
     LBile->setText(QString::number(pegsLeft));
+    LBile->setAccessibleName(QStringLiteral("Pozostało: %1").arg(pegsLeft));
     LBile->repaint();
+}
+
+QString Kelbor::CellDescription(int col, int row) const
+{
+    const Int16 code = IsHole(col, row) ? game_.cell(col, row) : CELL_NONE;
+    QString what = code == CELL_PEG ? QStringLiteral("pion") : code == CELL_EMPTY ? QStringLiteral("pusta dziurka")
+                                                                                  : QStringLiteral("poza planszą");
+    if (code == CELL_PEG && game_.hasSelection() && game_.selectedCol() == col && game_.selectedRow() == row)
+        what += QStringLiteral(", zaznaczony");
+    return QStringLiteral("kolumna %1, rząd %2: %3").arg(col).arg(row).arg(what);
+}
+
+void Kelbor::describeCursor()
+{
+    // Qt tells screen readers of the change itself.
+    Mapa->setAccessibleDescription(CellDescription(Mapa->cursor().col, Mapa->cursor().row));
+}
+
+void Kelbor::UndoMove()
+{
+    if (!replayRunning() && game_.Undo())
+        describeCursor();
+}
+
+void Kelbor::RedoMove()
+{
+    if (!replayRunning() && game_.Redo())
+        describeCursor();
 }
 
 void Kelbor::FLmod_Click()

@@ -57,6 +57,13 @@ public:
     void MODok_Click();
     void Pomoc_Click();
 
+    // Additions for the keyboard: take the latest move back, make it again.
+    void UndoMove();
+    void RedoMove();
+
+    // What a screen reader says of a cell: "kolumna 4, rząd 6: pion, zaznaczony".
+    QString CellDescription(int col, int row) const;
+
     HelpWindow *helpWindow() const { return help_; }
 
     bool replayRunning() const;
@@ -79,6 +86,7 @@ protected:
 
 private:
     void buildControls();
+    void describeCursor();
     void showTilePictures();
     static void FillFileList(QListWidget *list, const char *suffix);
     static std::string ChosenFile(const QListWidget *list);
