@@ -126,30 +126,67 @@ private slots:
         QCOMPARE(chain, design);
     }
 
-    void startsAtTheStartAndPanelsOpenAndCloseIndependently()
+    void startsAtTheStartWithNoPanelOpen()
     {
         ShownKelbor w;
-        Problems problems(w);
         QCOMPARE(w.size(), QSize(457, 464));
-        QCOMPARE(w.Mapa->geometry(), QRect(16, 16, 420, 420));
         QCOMPARE(w.LBile->text(), QStringLiteral("32"));
         QVERIFY(!w.FMmod->isVisible() && !w.Odt->isVisible() && !w.FMzapr->isVisible() && !w.Tiles->isVisible());
         QCOMPARE(w.MODnazwa->text(), QStringLiteral("Jakaś mata lub coś"));
         QVERIFY(AtStart(w));
         QCOMPARE(onScreen(w), w.renderer().image());  // the screen shows the persistent image
+    }
+
+    void withNoFilesThePanelButtonsOnlyOpenPanels()
+    {
+        ShownKelbor w;
+        Problems problems(w);
         PressCell(w, 4, 6);
         const QImage before = w.renderer().image();
-        // With no look or move file to use, these only open their panels.
         for (QPushButton *b : {w.BTNmata, w.MODzast, w.BTNmata, w.BTNOdt, w.OdtOK, w.SPDQ, w.SPDM, w.SPDSL, w.BTNzapr})
             b->click();
         QVERIFY(w.FMmod->isVisible() && w.FMzapr->isVisible() && w.Odt->isVisible() && !w.replayRunning());
         QVERIFY(w.game().hasSelection() && w.renderer().image() == before && problems.texts.isEmpty());
+    }
+
+    void resetRestoresTheStartAndLeavesPanelsOpen()
+    {
+        ShownKelbor w;
+        PressCell(w, 4, 6);
+        PressCell(w, 4, 4);
+        PressCell(w, 2, 4);
+        w.BTNmata->click();
+        w.BTNzapr->click();
         w.BTNreset->click();
-        QVERIFY(AtStart(w) && !w.game().hasSelection());
-        QVERIFY(w.FMmod->isVisible() && w.FMzapr->isVisible() && w.Odt->isVisible());
-        w.MODanul->click();
-        w.ODTAnu->click();
-        QVERIFY(!w.FMmod->isVisible() && w.FMzapr->isVisible() && !w.Odt->isVisible());
+        QVERIFY(AtStart(w) && !w.game().hasSelection() && w.LBile->text() == "32");
+        QVERIFY(w.FMmod->isVisible() && w.FMzapr->isVisible());
+    }
+
+    void eachPanelClosesByItsOwnButtonOnly_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("MODanul") << "MODanul" << "FMmod";
+        QTest::newRow("ODTAnu") << "ODTAnu" << "Odt";
+        QTest::newRow("ZaprAnul") << "ZaprAnul" << "FMzapr";
+    }
+
+    void eachPanelClosesByItsOwnButtonOnly()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, panel);
+        ShownKelbor w;
+        for (QPushButton *b : {w.BTNmata, w.BTNOdt, w.BTNzapr})
+            b->click();
+        w.find<QPushButton>(qPrintable(button))->click();
+        for (QGroupBox *p : {w.FMmod, w.Odt, w.FMzapr})
+            QCOMPARE(p->isVisible(), p->objectName() != panel);
+    }
+
+    void aPressInsideAnOpenPanelNeverReachesTheBoard()
+    {
+        ShownKelbor w;
+        w.BTNzapr->click();
         const QPoint insidePanel = w.FMzapr->geometry().center();
         Press(w, insidePanel);
         QVERIFY(!w.game().hasSelection());
@@ -158,18 +195,39 @@ private slots:
         QVERIFY(!w.FMzapr->isVisible() && w.game().hasSelection());
     }
 
-    void leftPressesOn60PixelCellsPlayTheGame()
+    void onlyTheLeftButtonPlays()
     {
         ShownKelbor w;
         Press(w, CellCentre(4, 6), Qt::RightButton);
         Press(w, CellCentre(4, 6), Qt::MiddleButton);
         QVERIFY(!w.game().hasSelection());
-        for (auto [pixel, cell] : {std::pair{QPoint(59, 239), QPoint(1, 4)}, {{60, 179}, {2, 3}}, {{419, 180}, {7, 4}},
-                                   {{180, 419}, {4, 7}}, {{200, 340}, {4, 6}}}) {
-            Press(w, pixel);
-            QCOMPARE(QPoint(w.game().selectedCol(), w.game().selectedRow()), cell);
-        }
-        QCOMPARE(Cell(onScreen(w), 4, 6), w.renderer().tileImage(Tile::Aktual));
+    }
+
+    void pressesMapTo60PixelCells_data()
+    {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<QPoint>("cell");
+        QTest::newRow("last pixel of column 1") << QPoint(59, 239) << QPoint(1, 4);
+        QTest::newRow("first pixel of column 2") << QPoint(60, 179) << QPoint(2, 3);
+        QTest::newRow("the right edge") << QPoint(419, 180) << QPoint(7, 4);
+        QTest::newRow("the bottom edge") << QPoint(180, 419) << QPoint(4, 7);
+        QTest::newRow("inside a cell") << QPoint(200, 340) << QPoint(4, 6);
+    }
+
+    void pressesMapTo60PixelCells()
+    {
+        QFETCH(QPoint, pixel);
+        QFETCH(QPoint, cell);
+        ShownKelbor w;
+        Press(w, pixel);
+        QCOMPARE(QPoint(w.game().selectedCol(), w.game().selectedRow()), cell);
+        QCOMPARE(Cell(onScreen(w), cell.x(), cell.y()), w.renderer().tileImage(Tile::Aktual));
+    }
+
+    void aMoveByMouseRedrawsItsCellsAndTheCounter()
+    {
+        ShownKelbor w;
+        PressCell(w, 4, 6);
         PressCell(w, 4, 4);
         QVERIFY(w.game().cell(4, 5) == CELL_EMPTY && ImageMatchesBoard(w));
         QCOMPARE(onScreen(w), w.renderer().image());
