@@ -6,8 +6,10 @@
 #include <QSaveFile>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "builtintiles.h"
+#include "deviceratio.h"
 
 int main(int argc, char **argv)
 {
@@ -16,9 +18,11 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [SCREEN_RATIO]\n", argv[0]);
         return 2;
     }
+    // With a ratio, also the tiles as a screen at that ratio shows them.
+    const double ratio = argc > 2 ? std::atof(argv[2]) : 0;
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.exists() && !QDir().mkpath(dir.path())) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
@@ -34,6 +38,11 @@ int main(int argc, char **argv)
         {"pusty.png", peg::BuiltinTile(peg::Tile::Pusty)},
         {"pelny.png", peg::BuiltinTile(peg::Tile::Pelny)},
         {"aktual.png", peg::BuiltinTile(peg::Tile::Aktual)},
+        // Twice the size, for screens at more than 100 %.
+        {"nieuzyt@2x.png", peg::BuiltinTile(peg::Tile::Nieuzyt, 2)},
+        {"pusty@2x.png", peg::BuiltinTile(peg::Tile::Pusty, 2)},
+        {"pelny@2x.png", peg::BuiltinTile(peg::Tile::Pelny, 2)},
+        {"aktual@2x.png", peg::BuiltinTile(peg::Tile::Aktual, 2)},
         {"icon.png", peg::BuiltinIcon()},
     };
     int failures = 0;
@@ -70,6 +79,16 @@ int main(int argc, char **argv)
         if (!out.image.hasAlphaChannel() && !out.image.save(bmp, "BMP")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(bmp));
             ++failures;
+        }
+    }
+    if (ratio > 1) {
+        for (const char *name : {"nieuzyt", "pusty", "pelny", "aktual"}) {
+            const QImage twice(dir.filePath(QStringLiteral("%1@2x.png").arg(QLatin1String(name))));
+            const QString path = dir.filePath(QStringLiteral("%1@%2x.png").arg(QLatin1String(name)).arg(ratio));
+            if (twice.isNull() || !peg::TileAtRatio(twice, ratio).save(path, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                ++failures;
+            }
         }
     }
     return failures ? 1 : 0;

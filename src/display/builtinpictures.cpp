@@ -39,6 +39,20 @@ QImage EmbeddedTile(Tile tile)
     return tiles[std::size_t(tile)];
 }
 
+QImage EmbeddedTileTwice(Tile tile)
+{
+    // Read only when a screen first needs them, so start-up at 100 % pays nothing.
+    static const std::array<QImage, 4> tiles = [] {
+        std::array<QImage, 4> t;
+        const char *names[] = {"nieuzyt", "pusty", "pelny", "aktual"};
+        for (int i = 0; i < 4; ++i)
+            t[i] = ReadEmbedded(QStringLiteral(":/builtin/%1@2x.bmp").arg(QLatin1String(names[i])), "bmp")
+                       .convertToFormat(QImage::Format_RGB32);
+        return t;
+    }();
+    return tiles[std::size_t(tile)];
+}
+
 QImage EmbeddedIcon()
 {
     return ReadEmbedded(QStringLiteral(":/builtin/icon.png"), "png").convertToFormat(QImage::Format_ARGB32);

@@ -11,6 +11,7 @@ namespace peg {
 // The built-in tiles and icon as the program carries them: drawn once at
 // build time (see builtintiles.h) and embedded, so start-up only decodes them.
 QImage EmbeddedTile(Tile tile);
+QImage EmbeddedTileTwice(Tile tile);  // 120 by 120, for screens above 100 %
 QImage EmbeddedIcon();
 
 // The window icon at every size the project draws (ICON_SIZES), made from

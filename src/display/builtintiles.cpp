@@ -20,6 +20,11 @@ namespace {
 constexpr int TILE_SIZE = 60;
 constexpr int ICON_SIZE = 32;
 
+// Device pixels per tile pixel while a tile is drawn; every shape is given
+// in the 60-pixel tile's coordinates. Drawing happens on one thread only.
+int scale = 1;
+int Side() { return TILE_SIZE * scale; }
+
 using Grain = XorShift32;
 
 constexpr std::uint32_t GRAIN_SEED = 0x6b656c62u;
@@ -30,7 +35,7 @@ using Rgba = BasicRgba<float>;
 using Canvas = std::vector<Rgb>;
 using Layer = std::vector<Rgba>;
 
-inline int At(int x, int y) { return y * TILE_SIZE + x; }
+inline int At(int x, int y) { return y * Side() + x; }
 
 struct Ellipse {
     double cx, cy, rx, ry;
@@ -98,14 +103,15 @@ Rgba SwirlAt(double x, double y)
 template <typename Fn>
 Layer Sample(Fn fn, double ox, double oy, int n)
 {
-    Layer layer(TILE_SIZE * TILE_SIZE);
-    for (int y = 0; y < TILE_SIZE; ++y)
-        for (int x = 0; x < TILE_SIZE; ++x) {
+    Layer layer(std::size_t(Side() * Side()));
+    for (int y = 0; y < Side(); ++y)
+        for (int x = 0; x < Side(); ++x) {
             Rgba sum;
             for (int j = 0; j < n; ++j)
                 for (int i = 0; i < n; ++i) {
-                    const double sx = x - ox + (i + 0.5) / n - 0.5;
-                    const double sy = y - oy + (j + 0.5) / n - 0.5;
+                    // At scale 1 the sum in its original order, so the tile keeps every bit.
+                    const double sx = scale == 1 ? x - ox + (i + 0.5) / n - 0.5 : (x + (i + 0.5) / n) / scale - 0.5 - ox;
+                    const double sy = scale == 1 ? y - oy + (j + 0.5) / n - 0.5 : (y + (j + 0.5) / n) / scale - 0.5 - oy;
                     const Rgba s = fn(sx, sy);
                     sum.r += s.r, sum.g += s.g, sum.b += s.b, sum.a += s.a;
                 }
@@ -127,12 +133,12 @@ Layer Blur(const Layer &src, const std::vector<float> &kernel)
     const int half = int(kernel.size() / 2);
     auto pass = [&](const Layer &in, int sx, int sy) {
         Layer out(in.size());
-        for (int y = 0; y < TILE_SIZE; ++y)
-            for (int x = 0; x < TILE_SIZE; ++x) {
+        for (int y = 0; y < Side(); ++y)
+            for (int x = 0; x < Side(); ++x) {
                 Rgba acc;
                 for (int k = -half; k <= half; ++k) {
                     const int px = x + k * sx, py = y + k * sy;
-                    if (px < 0 || py < 0 || px >= TILE_SIZE || py >= TILE_SIZE)
+                    if (px < 0 || py < 0 || px >= Side() || py >= Side())
                         continue;
                     const Rgba &p = in[At(px, py)];
                     const float w = kernel[std::size_t(k + half)];
@@ -157,6 +163,12 @@ std::vector<float> Gaussian(double sigma)
     return k;
 }
 
+// The light three-tap blur, as wide in the tile at any scale.
+std::vector<float> LightBlur()
+{
+    return scale == 1 ? std::vector<float>{0.25f, 0.5f, 0.25f} : Gaussian(std::sqrt(0.5) * scale);
+}
+
 void Composite(Canvas &canvas, const Layer &layer)
 {
     for (std::size_t i = 0; i < canvas.size(); ++i)
@@ -171,12 +183,17 @@ Layer Swirl(double ox, double oy, const std::vector<float> &blur)
 
 Canvas Background()
 {
-    Canvas canvas(TILE_SIZE * TILE_SIZE);
+    Canvas canvas(std::size_t(Side() * Side()));
     Grain grain(GRAIN_SEED);
-    for (Rgb &p : canvas) {
-        const int v = 100 + grain.below(61);
-        p = {float(v), float(v - 51), float(std::max(0, v - 153))};
-    }
+    // One grain value per tile pixel, covering scale by scale device pixels.
+    for (int y = 0; y < TILE_SIZE; ++y)
+        for (int x = 0; x < TILE_SIZE; ++x) {
+            const int v = 100 + grain.below(61);
+            const Rgb p{float(v), float(v - 51), float(std::max(0, v - 153))};
+            for (int j = 0; j < scale; ++j)
+                for (int i = 0; i < scale; ++i)
+                    canvas[At(x * scale + i, y * scale + j)] = p;
+        }
     return canvas;
 }
 
@@ -184,14 +201,15 @@ void DrawHole(Canvas &canvas)
 {
     // Grey by distance from the centre: a flat floor rising to a light rim.
     static constexpr int HOLE_LEVELS[] = {152, 152, 152, 152, 152, 157, 163, 173, 190, 206, 216, 220, 222};
-    for (int y = 0; y < TILE_SIZE; ++y)
-        for (int x = 0; x < TILE_SIZE; ++x) {
-            // Doubled coordinates keep the half-pixel centre exact.
-            const int dx2 = 2 * x - 63, dy2 = 2 * (y - 30);
-            const int d2 = dx2 * dx2 + dy2 * dy2;
+    for (int y = 0; y < Side(); ++y)
+        for (int x = 0; x < Side(); ++x) {
+            // Doubled coordinates keep the half-pixel centre exact at scale 1.
+            const double tx = (x + 0.5) / scale - 0.5, ty = (y + 0.5) / scale - 0.5;
+            const double dx2 = 2 * tx - 63, dy2 = 2 * (ty - 30);
+            const double d2 = dx2 * dx2 + dy2 * dy2;
             if (d2 > 4 * 145)
                 continue;
-            const int ring = std::min(12, int(std::lround(std::sqrt(double(d2)) / 2)));
+            const int ring = std::min(12, int(std::lround(std::sqrt(d2) / 2)));
             const float g = float(HOLE_LEVELS[ring]);
             canvas[At(x, y)] = {g, g, g};
         }
@@ -202,30 +220,31 @@ void DrawPeg(Canvas &canvas)
     Composite(canvas, Solid(DISC.moved(SHADOW_DX, SHADOW_DY), SHADOW, 0, 0, 1));
     Composite(canvas, Solid(DISC, GLASS, 0, 0, 1));
     // A light blur lets the swirl's colours melt into each other and into the glass.
-    Composite(canvas, Swirl(0, 0, {0.25f, 0.5f, 0.25f}));
+    Composite(canvas, Swirl(0, 0, LightBlur()));
 }
 
 // The selected peg: everything softened, sitting in a dark glow that eats
 // into the board towards the lower right.
 void DrawSelectedPeg(Canvas &canvas)
 {
-    constexpr int left = 7, top = 2;
+    const int left = 7 * scale, top = 2 * scale;
     constexpr double lift = 0.5;
     const Canvas plain = canvas;
 
     // Fade the effect in over a few pixels so its left and top ends leave no seam.
-    auto reach = [](int x, int y) {
-        return std::min(1.0f, float(x - left + 1) / 5) * std::min(1.0f, float(y - top + 1) / 5);
+    auto reach = [&](int x, int y) {
+        return std::min(1.0f, float(x - left + scale) / float(5 * scale))
+               * std::min(1.0f, float(y - top + scale) / float(5 * scale));
     };
 
-    for (int y = top; y < TILE_SIZE; ++y)
-        for (int x = left; x < TILE_SIZE; ++x) {
+    for (int y = top; y < Side(); ++y)
+        for (int x = left; x < Side(); ++x) {
             Rgb mean;
             int n = 0;
-            for (int j = -1; j <= 1; ++j)
-                for (int i = -1; i <= 1; ++i) {
+            for (int j = -scale; j <= scale; ++j)
+                for (int i = -scale; i <= scale; ++i) {
                     const int px = x + i, py = y + j;
-                    if (px < 0 || py < 0 || px >= TILE_SIZE || py >= TILE_SIZE)
+                    if (px < 0 || py < 0 || px >= Side() || py >= Side())
                         continue;
                     const Rgb &p = plain[At(px, py)];
                     mean.r += p.r, mean.g += p.g, mean.b += p.b, ++n;
@@ -234,13 +253,13 @@ void DrawSelectedPeg(Canvas &canvas)
             canvas[At(x, y)] = Mix(plain[At(x, y)], mean, 0.8f * reach(x, y));
         }
 
-    const std::vector<float> soft = Gaussian(1.5);
+    const std::vector<float> soft = Gaussian(1.5 * scale);
     Composite(canvas, Blur(Solid(DISC.moved(SHADOW_DX, SHADOW_DY), SHADOW, lift, lift, 4), soft));
 
     const Ellipse glowShape{DISC.cx + 5, DISC.cy + 5, DISC.rx + 4, DISC.ry + 4};
-    const Layer glow = Blur(Solid(glowShape, {}, lift, lift, 2), Gaussian(5.5));
-    for (int y = top; y < TILE_SIZE; ++y)
-        for (int x = left; x < TILE_SIZE; ++x) {
+    const Layer glow = Blur(Solid(glowShape, {}, lift, lift, 2), Gaussian(5.5 * scale));
+    for (int y = top; y < Side(); ++y)
+        for (int x = left; x < Side(); ++x) {
             const float dark = 1 - 0.72f * glow[At(x, y)].a * reach(x, y);
             Rgb &p = canvas[At(x, y)];
             p = {p.r * dark, p.g * dark, p.b * dark};
@@ -248,21 +267,21 @@ void DrawSelectedPeg(Canvas &canvas)
 
     Composite(canvas, Blur(Solid(DISC, GLASS, lift, lift, 4), soft));
     // Softer than the disc's edge, so the swirl keeps its colours.
-    Composite(canvas, Swirl(lift, lift, Gaussian(0.8)));
+    Composite(canvas, Swirl(lift, lift, Gaussian(0.8 * scale)));
 
     // The glow's tails stay inside its box; the board outside is untouched.
-    for (int y = 0; y < TILE_SIZE; ++y)
-        for (int x = 0; x < TILE_SIZE; ++x)
+    for (int y = 0; y < Side(); ++y)
+        for (int x = 0; x < Side(); ++x)
             if (x < left || y < top)
                 canvas[At(x, y)] = plain[At(x, y)];
 }
 
 QImage ToImage(const Canvas &canvas)
 {
-    QImage img(TILE_SIZE, TILE_SIZE, QImage::Format_RGB32);
-    for (int y = 0; y < TILE_SIZE; ++y) {
+    QImage img(Side(), Side(), QImage::Format_RGB32);
+    for (int y = 0; y < Side(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int x = 0; x < TILE_SIZE; ++x)
+        for (int x = 0; x < Side(); ++x)
             line[x] = ToQRgb(canvas[At(x, y)]);
     }
     return img;
@@ -289,8 +308,12 @@ void ForEachIconHole(Fn fn)
 
 } // namespace
 
-QImage BuiltinTile(Tile tile)
+QImage BuiltinTile(Tile tile, int pixelsPerTilePixel)
 {
+    scale = std::max(1, pixelsPerTilePixel);
+    struct Reset {
+        ~Reset() { scale = 1; }
+    } reset;
     Canvas canvas = Background();
     switch (tile) {
     case Tile::Nieuzyt:

@@ -9,8 +9,10 @@ namespace peg {
 
 // The tiles the board shows until a board look is applied, drawn in code
 // from a fixed seed so every run (and every test) sees the same pixels.
-// Each is 60 by 60, QImage::Format_RGB32, opaque.
-QImage BuiltinTile(Tile tile);
+// Each is 60 by 60, QImage::Format_RGB32, opaque; drawn at 2 it is 120 by
+// 120 with the same grain, each grain value covering 2 by 2 pixels, for
+// screens at more than 100 %.
+QImage BuiltinTile(Tile tile, int pixelsPerTilePixel = 1);
 
 // The 32 by 32 window icon, QImage::Format_ARGB32 with transparent outside.
 QImage BuiltinIcon();

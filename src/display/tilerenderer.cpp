@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "builtinpictures.h"
+#include "deviceratio.h"
 
 namespace peg {
 
@@ -13,14 +14,19 @@ TileRenderer::TileRenderer()
     : board_(BOARD_PX, BOARD_PX, QImage::Format_RGB32)
 {
     board_.fill(Qt::black);
-    for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Pelny, Tile::Aktual})
+    cellTiles_.fill(-1);
+    for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Pelny, Tile::Aktual}) {
         setTilePicture(t, EmbeddedTile(t));
+        builtin_[std::size_t(t)] = true;
+    }
 }
 
-QImage TileRenderer::HolderImage(const QImage &picture)
+namespace {
+
+QImage Holder(const QImage &picture, int side, QRgb background)
 {
-    QImage holder(TILE_PX, TILE_PX, QImage::Format_RGB32);
-    holder.fill(HOLDER_BACKGROUND);
+    QImage holder(side, side, QImage::Format_RGB32);
+    holder.fill(background);
     if (!picture.isNull()) {
         QPainter p(&holder);
         p.drawImage(0, 0, picture);
@@ -28,9 +34,57 @@ QImage TileRenderer::HolderImage(const QImage &picture)
     return holder;
 }
 
-void TileRenderer::setTilePicture(Tile tile, const QImage &picture)
+void CopyBlock(QImage &dst, int x, int y, const QImage &src)
+{
+    const int side = src.width();
+    uchar *to = dst.bits() + qsizetype(y) * dst.bytesPerLine() + qsizetype(x) * 4;
+    for (int line = 0; line < side; ++line)
+        std::memcpy(to + qsizetype(line) * dst.bytesPerLine(), src.constScanLine(line), std::size_t(side) * 4);
+}
+
+} // namespace
+
+QImage TileRenderer::HolderImage(const QImage &picture)
+{
+    return Holder(picture, TILE_PX, HOLDER_BACKGROUND);
+}
+
+void TileRenderer::setTilePicture(Tile tile, const QImage &picture, const QImage &twice)
 {
     tiles_[std::size_t(tile)] = HolderImage(picture);
+    twiceTiles_[std::size_t(tile)] = twice.isNull() ? QImage() : Holder(twice, 2 * TILE_PX, HOLDER_BACKGROUND);
+    deviceTiles_[std::size_t(tile)] = QImage();
+    builtin_[std::size_t(tile)] = false;
+}
+
+const QImage &TileRenderer::deviceImage(double ratio) const
+{
+    if (ratio <= 1)
+        return board_;
+    if (ratio != ratio_) {
+        ratio_ = ratio;
+        const int side = 7 * DeviceCellPx(ratio);
+        device_ = QImage(side, side, QImage::Format_RGB32);
+        device_.fill(Qt::black);
+        device_.setDevicePixelRatio(ratio);
+        deviceTiles_ = {};
+        deviceStale_.set();
+    }
+    const int cell = DeviceCellPx(ratio);
+    for (int i = 0; i < CELLS; ++i) {
+        if (!deviceStale_[std::size_t(i)] || cellTiles_[std::size_t(i)] < 0)
+            continue;
+        const std::size_t t = std::size_t(cellTiles_[std::size_t(i)]);
+        if (deviceTiles_[t].isNull()) {
+            QImage twice = twiceTiles_[t];
+            if (twice.isNull())
+                twice = builtin_[t] ? EmbeddedTileTwice(Tile(t)) : tiles_[t].scaled(2 * TILE_PX, 2 * TILE_PX);
+            deviceTiles_[t] = TileAtRatio(twice, ratio);
+        }
+        CopyBlock(device_, (i % 7) * cell, (i / 7) * cell, deviceTiles_[t]);
+    }
+    deviceStale_.reset();
+    return device_;
 }
 
 void TileRenderer::DrawTile(Tile tile, int col, int row)
@@ -43,6 +97,8 @@ void TileRenderer::DrawTile(Tile tile, int col, int row)
     for (int y = 0; y < TILE_PX; ++y)
         std::memcpy(dst + y * board_.bytesPerLine(), src.constScanLine(y), TILE_PX * 4);
     drawn_ += QRect((col - 1) * TILE_PX, (row - 1) * TILE_PX, TILE_PX, TILE_PX);
+    cellTiles_[std::size_t(CellIndex(col, row))] = int(tile);
+    deviceStale_.set(std::size_t(CellIndex(col, row)));
 }
 
 void TileRenderer::DrawBoard(const Game &game)

@@ -23,7 +23,15 @@ QRect BoardPicture::cellRect(CellPos cell) const
 void BoardPicture::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.drawImage(event->rect(), renderer_.image(), event->rect());
+    const double ratio = devicePixelRatioF();
+    if (ratio > 1) {
+        // The whole board in device pixels, one to one; the painter clips it
+        // to the part that needs painting.
+        p.setClipRect(event->rect());
+        p.drawImage(QRectF(0, 0, BOARD_PX, BOARD_PX), renderer_.deviceImage(ratio));
+    } else {
+        p.drawImage(event->rect(), renderer_.image(), event->rect());
+    }
     const bool keyboardFocus = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
     if (cursorShown_) {
         // Black and yellow, so it shows on light and dark tiles alike.

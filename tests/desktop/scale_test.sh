@@ -1,36 +1,68 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# At 200 % screen scale, a press on a cell's first or last device pixel acts
-# on that cell: the real program, clicked with xdotool on exact pixels.
+# At a screen scale (100, 150 or 200 %), every cell of the board shows, in
+# device pixels, the tile drawn for that scale, and a press on a cell's
+# first or last device pixel acts on that cell: the real program, clicked
+# with xdotool on exact pixels.
+# Usage: scale_test.sh PROGRAM TILEDUMP SAMPLES SCALE
 source "$(dirname "$0")/lib.sh"
+SCALE="$4"
 
-export QT_SCALE_FACTOR=2
+export QT_SCALE_FACTOR="$SCALE"
+XVFB_SCREEN=1280x1024x24  # the whole window at 200 %
 start_xvfb
-dump_tiles
-for t in aktual pelny pusty; do convert "$TILES/$t.png" -scale 200% "$TILES/$t-2x.png"; done
+mkdir -p "$WORK/tiles"
+# The expected tiles come from the same drawing and scaling the game uses.
+"$TILEDUMP" "$WORK/tiles" "$SCALE" >/dev/null 2>&1 || fail "could not write the built-in tiles"
+tile() {
+    case "$SCALE" in
+        1) echo "$WORK/tiles/$1.png" ;;
+        *) echo "$WORK/tiles/$1@${SCALE}x.png" ;;
+    esac
+}
+for t in nieuzyt pusty pelny aktual; do [ -f "$(tile $t)" ] || fail "no expected tile $(tile $t)"; done
 mkdir -p "$WORK/game"
 start_game "$WORK/game"
 
-# Cell (col, row) at scale 2: device pixels from 32 + 120 (n - 1) to 32 + 120 n - 1.
-first_px() { echo $((32 + 120 * ($1 - 1))); }
-last_px() { echo $((32 + 120 * $1 - 1)); }
+# Cell n spans device pixels first_px n .. last_px n, the board starting 16 logical pixels in.
+CELL=$(awk -v s="$SCALE" 'BEGIN { printf "%d", 60 * s + 0.5 }')
+OFFSET=$(awk -v s="$SCALE" 'BEGIN { printf "%d", 16 * s + 0.5 }')
+first_px() { echo $((OFFSET + CELL * ($1 - 1))); }
+last_px() { echo $((OFFSET + CELL * $1 - 1)); }
 
-expect_cell_2x() {
+expect_device_cell() {
     local x=$((WIN_X + $(first_px "$1"))) y=$((WIN_Y + $(first_px "$2"))) d
-    convert "$WORK/shot.png" -crop "120x120+$x+$y" +repage "$WORK/cell.png"
-    d=$(compare -metric AE "$WORK/cell.png" "$TILES/$3-2x.png" null: 2>&1 || true)
-    [ "$d" = "0" ] || fail "cell ($1, $2) differs from $3 at 200 % in $d device pixels"
+    convert "$WORK/shot.png" -crop "${CELL}x${CELL}+$x+$y" +repage "$WORK/cell.png"
+    d=$(compare -metric AE "$WORK/cell.png" "$(tile "$3")" null: 2>&1 || true)
+    [ "$d" = "0" ] || fail "cell ($1, $2) differs from $3 at scale $SCALE in $d device pixels"
 }
+
+screenshot
+for c in 1 2 3 4 5 6 7; do
+    for r in 1 2 3 4 5 6 7; do
+        if (( (c >= 3 && c <= 5) || (r >= 3 && r <= 5) )); then
+            if [ "$c" = 4 ] && [ "$r" = 4 ]; then t=pusty; else t=pelny; fi
+        else
+            t=nieuzyt
+        fi
+        expect_device_cell "$c" "$r" "$t"
+    done
+done
+# Nothing of the board spills past its last cell.
+convert "$WORK/shot.png" -crop "1x$((7 * CELL))+$((WIN_X + OFFSET + 7 * CELL))+$((WIN_Y + OFFSET))" +repage \
+    -format '%[fx:maxima.r*255],%[fx:maxima.g*255],%[fx:maxima.b*255]' info: >"$WORK/edge"
+[ "$(cat "$WORK/edge")" = "0,0,0" ] && fail "a black column right of the board: the board image is too small"
 
 click_at $((WIN_X + $(last_px 2))) $((WIN_Y + $(last_px 4)))    # bottom-right pixel of (2, 4)
 screenshot
-expect_cell_2x 2 4 aktual
-expect_cell_2x 3 4 pelny
-expect_cell_2x 2 5 pelny
+expect_device_cell 2 4 aktual
+expect_device_cell 3 4 pelny
+expect_device_cell 2 5 pelny
 
 click_at $((WIN_X + $(first_px 4))) $((WIN_Y + $(first_px 4)))  # top-left pixel of (4, 4)
 screenshot
-expect_cell_2x 2 4 pusty
-expect_cell_2x 3 4 pusty
-expect_cell_2x 4 4 pelny
-echo "desktop scale test passed"
+expect_device_cell 2 4 pusty
+expect_device_cell 3 4 pusty
+expect_device_cell 4 4 pelny
+expect_device_cell 1 1 nieuzyt
+echo "desktop scale test at $SCALE passed"

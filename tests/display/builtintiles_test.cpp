@@ -139,4 +139,47 @@ TEST(Embedded, MatchesTheDrawnPictures)
     EXPECT_EQ(EmbeddedIcon(), BuiltinIcon());
 }
 
+TEST(Embedded, TwiceTheSizeMatchesTheDrawnPictures)
+{
+    for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Pelny, Tile::Aktual})
+        EXPECT_EQ(EmbeddedTileTwice(t), BuiltinTile(t, 2)) << int(t);
+}
+
+// The 120-pixel tiles: the 60-pixel tile's grain value for value, each on
+// 2 by 2 pixels, wherever the tile shows bare board; in the same places
+// as the 60-pixel tile's shapes, only with finer edges.
+TEST(TilesTwice, KeepTheGrainAndTheShapesOfThe60PixelTiles)
+{
+    const QImage plain = BuiltinTile(Tile::Nieuzyt);
+    for (auto [tile, area] : {std::pair{Tile::Nieuzyt, NO_BOX}, {Tile::Pusty, Box{20, 43, 18, 42}},
+                              {Tile::Pelny, Box{9, 53, 6, 52}}, {Tile::Aktual, Box{7, 59, 2, 59}}}) {
+        SCOPED_TRACE(int(tile));
+        const QImage once = BuiltinTile(tile), twice = BuiltinTile(tile, 2);
+        ASSERT_EQ(twice.size(), QSize(120, 120));
+        EXPECT_EQ(twice.format(), QImage::Format_RGB32);
+        const QImage plainTwice = BuiltinTile(Tile::Nieuzyt, 2);
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 120; ++x)
+                ASSERT_EQ(plainTwice.pixel(x, y), plain.pixel(x / 2, y / 2)) << x << "," << y;
+        // Drawn only where the 60-pixel tile is drawn, give or take an edge pixel.
+        const Box b = BoundsOf(twice, [&](int x, int y, QRgb c) { return c != plainTwice.pixel(x, y); });
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(b[std::size_t(i)] / 2, area[std::size_t(i)], 1) << i;
+        // Averaged back to 60 pixels, the picture is the 60-pixel one with softer edges.
+        double diff = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x) {
+                int sum[3] = {};
+                for (int j = 0; j < 2; ++j)
+                    for (int i = 0; i < 2; ++i) {
+                        const QRgb c = twice.pixel(2 * x + i, 2 * y + j);
+                        sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c);
+                    }
+                const QRgb o = once.pixel(x, y);
+                diff += std::abs(sum[0] / 4.0 - qRed(o)) + std::abs(sum[1] / 4.0 - qGreen(o)) + std::abs(sum[2] / 4.0 - qBlue(o));
+            }
+        EXPECT_LT(diff / (60 * 60 * 3), 2.0);
+    }
+}
+
 } // namespace
