@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // makelooks OUTDIR: draws the three sample board looks, four 60x60 PNG tiles
-// each, so the pictures in data/ can be made again.
+// each and the same at 120x120 (name@2x.png) for screens above 100 %, so the
+// pictures in data/ can be made again.
 //
 // Textures are computed per pixel from noise that repeats every 60 pixels, so
 // neighbouring cells join without seams; shapes are supersampled for smooth
@@ -97,30 +98,41 @@ private:
     std::vector<TileNoise> layers_;
 };
 
+// Pixels per tile pixel of the picture being drawn: 1, or 2 for the @2x
+// pictures. Shapes are given in 60-pixel coordinates at either size.
+int scale = 1;
+
 QImage NewTile()
 {
-    QImage img(TILE, TILE, QImage::Format_RGB32);
+    QImage img(TILE * scale, TILE * scale, QImage::Format_RGB32);
     img.fill(Qt::black);
     return img;
 }
 
+// Textures are per tile pixel: at 2 each value covers 2 by 2 pixels, so the
+// large picture has the same grain.
 void Fill(QImage &img, const std::function<Rgb(int, int)> &f)
 {
     for (int y = 0; y < TILE; ++y)
-        for (int x = 0; x < TILE; ++x)
-            img.setPixel(x, y, peg::ToQRgb(f(x, y)));
+        for (int x = 0; x < TILE; ++x) {
+            const QRgb c = peg::ToQRgb(f(x, y));
+            for (int j = 0; j < scale; ++j)
+                for (int i = 0; i < scale; ++i)
+                    img.setPixel(x * scale + i, y * scale + j, c);
+        }
 }
 
 // Composites a layer over the image, 4x4 samples per pixel for clean edges.
 void Paint(QImage &img, const std::function<Rgba(double, double)> &f)
 {
     constexpr int SS = 4;
-    for (int y = 0; y < TILE; ++y)
-        for (int x = 0; x < TILE; ++x) {
+    for (int y = 0; y < TILE * scale; ++y)
+        for (int x = 0; x < TILE * scale; ++x) {
             Rgba sum;
             for (int sy = 0; sy < SS; ++sy)
                 for (int sx = 0; sx < SS; ++sx) {
-                    const Rgba s = f(x + (sx + 0.5) / SS, y + (sy + 0.5) / SS);
+                    // Dividing by 1 or 2 is exact: the 60-pixel pictures keep every bit.
+                    const Rgba s = f((x + (sx + 0.5) / SS) / scale, (y + (sy + 0.5) / SS) / scale);
                     sum.r += s.r, sum.g += s.g, sum.b += s.b, sum.a += s.a;
                 }
             if (sum.a <= 0)
@@ -458,14 +470,18 @@ int main(int argc, char **argv)
         const char *prefix;
         Look look;
     };
-    const Named looks[] = {{"drewno", MakeWood()}, {"kamien", MakeStone()}, {"kontrast", MakeContrast()}};
     bool ok = true;
-    for (const Named &n : looks) {
-        const QString p = QString::fromLatin1(n.prefix);
-        ok &= Save(n.look.none, dir, p + "-nieuzyt.png");
-        ok &= Save(n.look.empty, dir, p + "-pusty.png");
-        ok &= Save(n.look.peg, dir, p + "-pelny.png");
-        ok &= Save(n.look.selected, dir, p + "-aktual.png");
+    for (int s : {1, 2}) {
+        scale = s;
+        const Named looks[] = {{"drewno", MakeWood()}, {"kamien", MakeStone()}, {"kontrast", MakeContrast()}};
+        const QString suffix = s == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(s);
+        for (const Named &n : looks) {
+            const QString p = QString::fromLatin1(n.prefix);
+            ok &= Save(n.look.none, dir, p + "-nieuzyt" + suffix);
+            ok &= Save(n.look.empty, dir, p + "-pusty" + suffix);
+            ok &= Save(n.look.peg, dir, p + "-pelny" + suffix);
+            ok &= Save(n.look.selected, dir, p + "-aktual" + suffix);
+        }
     }
     return ok ? 0 : 1;
 }

@@ -4,6 +4,9 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <cerrno>
+#include <utility>
+
 #include "gamefiles.h"
 #include "itemreader.h"
 #include "pngcorner.h"
@@ -61,16 +64,21 @@ QString PictureErrorText(QImageReader::ImageReaderError error)
                              .toStdString());
 }
 
-QImage LoadPicture(const std::string &name, const char *role)
+// side is the block a cell shows: 60, or 120 for the picture for screens above 100 %.
+// With optional set, a missing file is no picture rather than a refusal.
+QImage LoadPicture(const std::string &name, const char *role, int side, bool optional = false)
 {
     if (name.empty())
         return QImage();  // an empty picture: the cell shows the holder's background
     std::string bytes;
-    if (const FileError e = ReadWholeFile(name, MAX_PICTURE_FILE_BYTES, bytes))
+    if (const FileError e = ReadWholeFile(name, MAX_PICTURE_FILE_BYTES, bytes)) {
+        if (optional && e.code == ENOENT)
+            return QImage();
         Refuse(role, name, QString::fromStdString(ReadFailureText(e)));
+    }
     QByteArray data = QByteArray::fromStdString(bytes);
     bytes = std::string();
-    const QRect cell(0, 0, TILE_PX, TILE_PX);
+    const QRect cell(0, 0, side, side);
     if (QImage corner = ReadPngCorner(data, cell.size()); !corner.isNull())
         return corner;
     QBuffer buffer(&data);
@@ -87,20 +95,39 @@ QImage LoadPicture(const std::string &name, const char *role)
     QImage image = reader.read();
     if (image.isNull())
         Refuse(role, name, PictureErrorText(reader.error()));
-    if (image.width() > TILE_PX || image.height() > TILE_PX)
+    if (image.width() > side || image.height() > side)
         image = image.copy(cell.intersected(image.rect()));
     return image;
 }
 
 } // namespace
 
+std::string TwiceName(const std::string &name)
+{
+    if (name.empty())
+        return name;
+    const std::size_t slash = name.rfind('/');
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash) || dot == slash + 1)
+        return name + "@2x";
+    return name.substr(0, dot) + "@2x" + name.substr(dot);
+}
+
 BoardLookPictures LoadBoardLookPictures(const BoardLookFile &look)
 {
     BoardLookPictures p;
-    p.byTile[std::size_t(Tile::Nieuzyt)] = LoadPicture(look.nieuzyt, "pola bez otworu");
-    p.byTile[std::size_t(Tile::Pusty)] = LoadPicture(look.pusty, "pustego otworu");
-    p.byTile[std::size_t(Tile::Aktual)] = LoadPicture(look.aktual, "wybranego piona");
-    p.byTile[std::size_t(Tile::Pelny)] = LoadPicture(look.pelny, "piona");
+    const std::pair<Tile, std::pair<const std::string *, const char *>> pictures[] = {
+        {Tile::Nieuzyt, {&look.nieuzyt, "pola bez otworu"}},
+        {Tile::Pusty, {&look.pusty, "pustego otworu"}},
+        {Tile::Aktual, {&look.aktual, "wybranego piona"}},
+        {Tile::Pelny, {&look.pelny, "piona"}},
+    };
+    for (const auto &[tile, named] : pictures) {
+        const auto &[name, role] = named;
+        p.byTile[std::size_t(tile)] = LoadPicture(*name, role, TILE_PX);
+        // Beside name.png, name@2x.png is the same picture for screens above 100 %.
+        p.twice[std::size_t(tile)] = LoadPicture(TwiceName(*name), role, 2 * TILE_PX, true);
+    }
     return p;
 }
 

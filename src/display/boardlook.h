@@ -36,9 +36,14 @@ BoardLookFile ParseBoardLook(const std::string &content);
 // The four pictures, each cut to the block a cell shows before the next is
 // read, so large pictures never pile up in memory. Throws BoardLookError
 // naming the first picture that cannot be read. An empty name is an empty picture.
+// Beside each picture name.ext, a picture name@2x.ext, where there is one,
+// is read too (its 120-pixel block) for screens above 100 %; a damaged one
+// refuses the look like any other picture.
 struct BoardLookPictures {
     std::array<QImage, 4> byTile;  // indexed by Tile
+    std::array<QImage, 4> twice;   // null where there is no @2x picture
 };
+std::string TwiceName(const std::string &name);
 BoardLookPictures LoadBoardLookPictures(const BoardLookFile &look);
 
 } // namespace peg

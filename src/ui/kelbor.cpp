@@ -593,7 +593,7 @@ void Kelbor::LoadBoardLook()
         return;
     }
     for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Aktual, Tile::Pelny})
-        renderer_.setTilePicture(t, pictures.byTile[std::size_t(t)]);
+        renderer_.setTilePicture(t, pictures.byTile[std::size_t(t)], pictures.twice[std::size_t(t)]);
     showTilePictures();
     DrawBoard();
 }

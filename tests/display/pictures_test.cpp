@@ -127,3 +127,104 @@ TEST(BoardLookPictures, FourLargePicturesStayUnder200MBAndOneSecond)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TwiceName, PutsAt2xBeforeTheLastExtensionOfTheFileName)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"a.png", "a@2x.png"},       {"kamien-pelny.png", "kamien-pelny@2x.png"},
+        {"x.tar.webp", "x.tar@2x.webp"}, {"dir.v2/pic", "dir.v2/pic@2x"},
+        {"bez", "bez@2x"},           {".ukryty", ".ukryty@2x"},
+        {"d/.ukryty", "d/.ukryty@2x"}, {"", ""},
+    };
+    for (const auto &[name, twice] : cases)
+        EXPECT_EQ(TwiceName(name), twice) << name;
+}
+
+// A folder of its own for one look's pictures, removed afterwards.
+struct LookFolder {
+    std::filesystem::path dir = std::filesystem::temp_directory_path()
+                                / ("peg-twice-" + std::to_string(::getpid()) + "-" + std::to_string(++count));
+    LookFolder() { std::filesystem::create_directories(dir); }
+    ~LookFolder() { std::filesystem::remove_all(dir); }
+    std::string put(const std::string &name, const QByteArray &bytes) const
+    {
+        const std::string path = (dir / name).string();
+        FILE *f = std::fopen(path.c_str(), "wb");
+        std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), f);
+        std::fclose(f);
+        return path;
+    }
+    static inline int count = 0;
+};
+
+QImage Solid(QSize size, QRgb colour)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    return img;
+}
+
+// Each case: which @2x pictures lie beside the four, and what each tile gets.
+TEST(BoardLookPictures, TakeThe120PixelCornerOfAnAt2xPictureBesideEach)
+{
+    struct Case {
+        const char *format;  // of the @2x picture, or null for none
+        QSize size;
+        QSize expected;      // of the twice picture; 0 by 0 for none
+    };
+    const Case cases[] = {
+        {nullptr, {}, {0, 0}},
+        {"PNG", {120, 120}, {120, 120}},
+        {"PNG", {500, 300}, {120, 120}},   // cut to the corner, as the 60-pixel one
+        {"PNG", {80, 100}, {80, 100}},     // smaller: shown over the holder's background
+        {"BMP", {400, 400}, {120, 120}},   // read by Qt, not by the PNG corner reader
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.format ? c.format : "none");
+        LookFolder folder;
+        BoardLookFile look;
+        look.aktual = folder.put("a.png", Encoded(Solid({60, 60}, qRgb(1, 2, 3))));
+        look.nieuzyt = folder.put("n.png", Encoded(Solid({60, 60}, qRgb(4, 5, 6))));
+        look.pelny = folder.put("p.png", Encoded(Solid({60, 60}, qRgb(7, 8, 9))));
+        look.pusty = folder.put("u.png", Encoded(Solid({60, 60}, qRgb(10, 11, 12))));
+        if (c.format)
+            folder.put("p@2x.png", Encoded(Pattern(c.size, QImage::Format_RGB32), c.format));
+        const BoardLookPictures p = LoadBoardLookPictures(look);
+        const QImage &twice = p.twice[std::size_t(Tile::Pelny)];
+        EXPECT_EQ(twice.size(), c.expected);
+        if (!c.expected.isEmpty()) {
+            EXPECT_EQ(twice.convertToFormat(QImage::Format_RGB32),
+                      Pattern(c.size, QImage::Format_RGB32).copy(QRect(QPoint(0, 0), c.expected)));
+        }
+        EXPECT_EQ(p.byTile[std::size_t(Tile::Pelny)].pixel(0, 0), qRgb(7, 8, 9));
+        for (Tile t : {Tile::Aktual, Tile::Nieuzyt, Tile::Pusty})
+            EXPECT_TRUE(p.twice[std::size_t(t)].isNull()) << int(t);
+    }
+}
+
+// A damaged @2x picture refuses the whole look, naming the @2x file.
+TEST(BoardLookPictures, RefuseALookWhoseAt2xPictureIsDamaged)
+{
+    const std::pair<const char *, QByteArray> cases[] = {
+        {"a PNG cut short", Encoded(Pattern({120, 120}, QImage::Format_RGB32)).left(70)},
+        {"not a picture", QByteArray("to nie obrazek")},
+    };
+    for (const auto &[what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        LookFolder folder;
+        BoardLookFile look;
+        look.pelny = folder.put("p.png", Encoded(Solid({60, 60}, qRgb(7, 8, 9))));
+        folder.put("p@2x.png", bytes);
+        try {
+            LoadBoardLookPictures(look);
+            ADD_FAILURE() << "the look was accepted";
+        } catch (const BoardLookError &e) {
+            EXPECT_NE(std::string(e.what()).find("p@2x.png"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("piona"), std::string::npos) << e.what();
+        }
+    }
+}
+
+} // namespace

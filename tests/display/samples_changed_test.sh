@@ -20,6 +20,9 @@ cases="
    alpha      kontrast-nieuzyt.png     10  10  fail
    alpha      drewno-aktual.png        30  30  fail
    missing    kamien-pusty.png         -   -   fail
+   colour     kamien-pelny@2x.png      119 0   fail
+   alpha      drewno-pusty@2x.png      60  60  fail
+   missing    kontrast-aktual@2x.png   -   -   fail
 "
 
 failures=0
