@@ -228,3 +228,37 @@ TEST(BoardLookPictures, RefuseALookWhoseAt2xPictureIsDamaged)
 }
 
 } // namespace
+
+namespace {
+
+// A format no installed reader knows (SVG without Qt's SVG plugin, a
+// made-up one) refuses the look in Polish, naming the picture; for the
+// @2x picture as for the picture itself.
+TEST(BoardLookPictures, RefuseAPictureInAFormatNoReaderKnows)
+{
+    const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='60' height='60'>"
+                           "<rect width='60' height='60' fill='red'/></svg>";
+    ASSERT_FALSE(QImageReader::supportedImageFormats().contains("svg")) << "the test needs a format Qt cannot read";
+    const std::pair<const char *, const char *> cases[] = {{"p.svg", nullptr}, {"p.png", "p@2x.png"}};
+    for (const auto &[name, twice] : cases) {
+        SCOPED_TRACE(name);
+        LookFolder folder;
+        BoardLookFile look;
+        if (twice) {
+            look.pelny = folder.put(name, Encoded(Solid({60, 60}, qRgb(7, 8, 9))));
+            folder.put(twice, svg);
+        } else {
+            look.pelny = folder.put(name, svg);
+        }
+        try {
+            LoadBoardLookPictures(look);
+            ADD_FAILURE() << "the look was accepted";
+        } catch (const BoardLookError &e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find(twice ? twice : name), std::string::npos) << what;
+            EXPECT_NE(what.find("to nie jest obrazek w formacie, który gra umie odczytać"), std::string::npos) << what;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Pictures of the game for the README and the AppStream metadata, taken from
+# the real window under a private Xvfb. Builds nothing.
+# Usage: tools/screenshots.sh GAME_BINARY [OUTPUT_FOLDER]
+#   writes screenshot.png (the start) and screenshot-look.png (a game in
+#   progress in the wood look) to OUTPUT_FOLDER, docs/ by default.
+#   SCALE=1.5 or SCALE=2 in the environment takes them at that screen scale.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+game="$(realpath "${1:?usage: $0 GAME_BINARY [OUTPUT_FOLDER]}")"
+out="$(realpath -m "${2:-$here/docs}")"
+scale="${SCALE:-1}"
+for tool in Xvfb xdotool xwininfo import; do
+    command -v "$tool" >/dev/null || { echo "$0: $tool is needed" >&2; exit 1; }
+done
+[ -x "$game" ] || { echo "$0: $game is not a program" >&2; exit 1; }
+
+work="$(mktemp -d)"
+xvfb_pid="" game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "$0: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")" QT_SCALE_FACTOR="$scale"
+unset QT_QPA_PLATFORM
+
+# The game plays in a copy of the samples, so data/ gets no files.
+mkdir -p "$work/game" "$out"
+cp "$here"/data/*.cfg "$here"/data/*.png "$work/game/"
+(cd "$work/game" && exec "$game") >"$work/game.log" 2>&1 &
+game_pid=$!
+win=""
+for _ in $(seq 200); do
+    win=$(xdotool search --name "^Kelb's Pegboard$" 2>/dev/null | head -n1 || true)
+    [ -n "$win" ] && xwininfo -id "$win" 2>/dev/null | grep -q IsViewable && break
+    win=""; sleep 0.05
+done
+[ -n "$win" ] || { echo "$0: no game window: $(cat "$work/game.log")" >&2; exit 1; }
+sleep 0.5
+
+# Window pixels in the 100 % design, scaled to the screen.
+at() { awk -v s="$scale" -v v="$1" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+click() {
+    xdotool mousemove --window "$win" "$(at "$1")" "$(at "$2")"
+    sleep 0.05; xdotool click 1; sleep 0.25
+}
+cell() { click $((16 + 60 * $1 - 30)) $((16 + 60 * $2 - 30)); }
+shot() { import -window "$win" "$1"; echo "$1"; }
+
+shot "$out/screenshot.png"
+
+click 260 448                 # "Mata"
+click 200 168                 # the first look in the list: "Jasne drewno"
+click 188 328                 # "Ok"
+cell 4 6; cell 4 4            # three jumps
+cell 6 5; cell 4 5
+cell 5 3; cell 5 5
+cell 3 4                      # and a peg selected
+xdotool mousemove --window "$win" 0 0
+sleep 0.3
+shot "$out/screenshot-look.png"
