@@ -20,6 +20,13 @@ QRect BoardPicture::cellRect(CellPos cell) const
     return QRect((cell.col - 1) * TILE_PX, (cell.row - 1) * TILE_PX, TILE_PX, TILE_PX);
 }
 
+// The cursor's frame is repainted with a pixel to spare, so no rounding of
+// its pen at any screen scale can leave a line behind.
+QRect BoardPicture::cursorArea(const QRect &cell)
+{
+    return cell.adjusted(-1, -1, 1, 1);
+}
+
 void BoardPicture::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
@@ -35,11 +42,15 @@ void BoardPicture::paintEvent(QPaintEvent *event)
     const bool keyboardFocus = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
     if (cursorShown_) {
         // Black and yellow, so it shows on light and dark tiles alike.
+        // At 100 % the pens' pixels lie on whole pixels of r; above it, the
+        // same lines by their centres, so the frame covers the same part of
+        // its cell and stays inside it.
         const QRect r = cellRect(cursor_).adjusted(1, 1, -2, -2);
+        const QRectF centres = ratio > 1 ? QRectF(r).translated(0.5, 0.5) : QRectF(r);
         p.setPen(QPen(Qt::black, 3));
-        p.drawRect(r);
+        p.drawRect(centres);
         p.setPen(QPen(QColor(255, 221, 0), 1));
-        p.drawRect(r);
+        p.drawRect(centres);
     } else if (keyboardFocus) {
         // Reached with Tab: the whole board is marked until an arrow key is used.
         p.setPen(QPen(QColor(255, 221, 0), 2, Qt::DashLine));
@@ -82,7 +93,7 @@ void BoardPicture::keyPressEvent(QKeyEvent *event)
     if (cursorShown_) {
         const QRect before = cellRect(cursor_);
         cursor_ = CursorStep(cursor_, dx, dy);
-        update(before);
+        update(cursorArea(before));
     }
     showCursor(true);
     emit cursorMoved(cursor_);
@@ -107,7 +118,7 @@ void BoardPicture::showCursor(bool shown)
         cursorShown_ = shown;
         update();
     }
-    update(cellRect(cursor_));
+    update(cursorArea(cellRect(cursor_)));
 }
 
 } // namespace peg

@@ -39,6 +39,7 @@ protected:
 private:
     void showCursor(bool shown);
     QRect cellRect(CellPos cell) const;
+    static QRect cursorArea(const QRect &cell);
 
     const TileRenderer &renderer_;
     CellPos cursor_{4, 4};  // the centre

@@ -65,4 +65,19 @@ expect_device_cell 2 4 pusty
 expect_device_cell 3 4 pusty
 expect_device_cell 4 4 pelny
 expect_device_cell 1 1 nieuzyt
+
+# The keyboard cursor, shown on the centre and moved right, leaves no trace
+# of its frame on the centre cell or on the cells beside it. The board has
+# the focus from the clicks.
+xdotool key Right; sleep 0.2
+xdotool key Right; sleep 0.3
+screenshot
+expect_device_cell 4 4 pelny
+expect_device_cell 3 4 pusty
+expect_device_cell 4 3 pelny
+expect_device_cell 4 5 pelny
+expect_device_cell 6 4 pelny
+convert "$WORK/shot.png" -crop "${CELL}x${CELL}+$((WIN_X + $(first_px 5)))+$((WIN_Y + $(first_px 4)))" +repage "$WORK/cell.png"
+d=$(compare -metric AE "$WORK/cell.png" "$(tile pelny)" null: 2>&1 || true)
+[ "$d" != "0" ] || fail "no cursor drawn on (5, 4)"
 echo "desktop scale test at $SCALE passed"
