@@ -82,6 +82,19 @@ expect_cell() {
     [ "$d" = "0" ] || fail "cell ($1, $2) differs from $(basename "$3") in $d pixels"
 }
 
+# Like expect_cell, after a screenshot, for what the program does on its own
+# time (a replay): waits up to five seconds, so a loaded machine is no failure.
+await_cell() {
+    local d i
+    for i in $(seq 50); do
+        screenshot
+        d=$(cell_diff "$1" "$2" "$3")
+        [ "$d" = "0" ] && return 0
+        sleep 0.1
+    done
+    fail "cell ($1, $2) still differs from $(basename "$3") in $d pixels"
+}
+
 dump_tiles() {
     mkdir -p "$WORK/tiles"
     "$TILEDUMP" "$WORK/tiles" >/dev/null 2>&1 || fail "could not write the built-in tiles"

@@ -30,8 +30,7 @@ expect_start_board "$TILES"
 
 click_window 316 448          # "Odtwórz"
 click_window 288 144          # "szybko"
-sleep 0.5
-screenshot
+await_cell 4 3 "$TILES/pelny.png"   # the last move is on screen: the replay has ended
 for cell in "4 2" "4 3 pelny" "4 4 pelny" "2 3" "3 3"; do
     set -- $cell
     expect_cell "$1" "$2" "$TILES/${3:-pusty}.png"
