@@ -26,30 +26,32 @@ QImage ReadEmbedded(const QString &path, const char *format)
 
 } // namespace
 
+namespace {
+
+// The four built-in tiles of one size, read once, when first asked for.
+std::array<QImage, 4> ReadTiles(const char *suffix)
+{
+    std::array<QImage, 4> t;
+    const char *names[] = {"nieuzyt", "pusty", "pelny", "aktual"};
+    for (int i = 0; i < 4; ++i)
+        t[i] = ReadEmbedded(QStringLiteral(":/builtin/%1%2.bmp").arg(QLatin1String(names[i]), QLatin1String(suffix)),
+                            "bmp")
+                   .convertToFormat(QImage::Format_RGB32);
+    return t;
+}
+
+} // namespace
+
 QImage EmbeddedTile(Tile tile)
 {
-    static const std::array<QImage, 4> tiles = [] {
-        std::array<QImage, 4> t;
-        const char *names[] = {"nieuzyt", "pusty", "pelny", "aktual"};
-        for (int i = 0; i < 4; ++i)
-            t[i] = ReadEmbedded(QStringLiteral(":/builtin/%1.bmp").arg(QLatin1String(names[i])), "bmp")
-                       .convertToFormat(QImage::Format_RGB32);
-        return t;
-    }();
+    static const std::array<QImage, 4> tiles = ReadTiles("");
     return tiles[std::size_t(tile)];
 }
 
 QImage EmbeddedTileTwice(Tile tile)
 {
     // Read only when a screen first needs them, so start-up at 100 % pays nothing.
-    static const std::array<QImage, 4> tiles = [] {
-        std::array<QImage, 4> t;
-        const char *names[] = {"nieuzyt", "pusty", "pelny", "aktual"};
-        for (int i = 0; i < 4; ++i)
-            t[i] = ReadEmbedded(QStringLiteral(":/builtin/%1@2x.bmp").arg(QLatin1String(names[i])), "bmp")
-                       .convertToFormat(QImage::Format_RGB32);
-        return t;
-    }();
+    static const std::array<QImage, 4> tiles = ReadTiles("@2x");
     return tiles[std::size_t(tile)];
 }
 
