@@ -11,7 +11,11 @@ GAME_PID=""
 
 cleanup() {
     [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    # Gone for good before the test ends, display socket and all.
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -33,15 +37,27 @@ start_xvfb() {
 }
 
 # Starts the game in folder $1 and waits for its window; sets WIN_X, WIN_Y.
+# Tests run side by side: an Xvfb on its way out can remove the socket of a
+# new one that just took the same display number, and the game then cannot
+# connect. Then the display is started again, up to three times.
 start_game() {
-    (cd "$1" && exec "$PROGRAM") >"$WORK/game.log" 2>&1 &
-    GAME_PID=$!
-    local id=""
-    for _ in $(seq 200); do
-        id=$(xdotool search --name "^Kelb's Pegboard$" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && break
-        id=""
-        sleep 0.05
+    local id="" attempt
+    for attempt in 1 2 3; do
+        (cd "$1" && exec "$PROGRAM") >"$WORK/game.log" 2>&1 &
+        GAME_PID=$!
+        for _ in $(seq 200); do
+            id=$(xdotool search --name "^Kelb's Pegboard$" 2>/dev/null | head -n1 || true)
+            [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && break
+            id=""
+            kill -0 "$GAME_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        [ -n "$id" ] && break
+        grep -q "could not connect to display" "$WORK/game.log" || break
+        echo "display lost, starting it again (attempt $attempt)" >&2
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+        start_xvfb
     done
     [ -n "$id" ] || fail "the game window did not appear: $(cat "$WORK/game.log")"
     WIN_X=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
