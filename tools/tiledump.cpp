@@ -11,6 +11,23 @@
 #include "builtintiles.h"
 #include "deviceratio.h"
 
+namespace {
+
+// A picture's pixels as QImage holds them, 32-bit words in this machine's
+// byte order: the game wraps them without a conversion.
+bool WritePixels(const QImage &image, const QString &path)
+{
+    QSaveFile out(path);
+    if (out.open(QIODevice::WriteOnly)
+        && out.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes()
+        && out.commit())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     // Nothing is shown, so no display is needed.
@@ -49,22 +66,14 @@ int main(int argc, char **argv)
     for (int size : peg::ICON_SIZES) {
         const QImage icon = peg::BuiltinIconAt(size);
         // PNG for menus beside the 32-pixel icon.png; each size also as bare
-        // RGBA bytes, which the game wraps as it is for its window icon
-        // instead of decoding seven PNGs at start-up.
+        // pixels, which the game wraps as they are for its window icon.
         const QString png = dir.filePath(QStringLiteral("icon-%1.png").arg(size));
         if (size != 32 && !icon.save(png, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(png));
             ++failures;
         }
-        const QString raw = dir.filePath(QStringLiteral("icon-%1.rgba").arg(size));
-        const QImage rgba = icon.convertToFormat(QImage::Format_RGBA8888);
-        QSaveFile out(raw);
-        if (!out.open(QIODevice::WriteOnly)
-            || out.write(reinterpret_cast<const char *>(rgba.constBits()), rgba.sizeInBytes()) != rgba.sizeInBytes()
-            || !out.commit()) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(raw));
-            ++failures;
-        }
+        failures += !WritePixels(icon.convertToFormat(QImage::Format_ARGB32),
+                                 dir.filePath(QStringLiteral("icon-%1.argb32").arg(size)));
     }
     for (const Out &out : outs) {
         const QString path = dir.filePath(QString::fromLatin1(out.name));
@@ -72,14 +81,11 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures;
         }
-        // The game embeds the tiles as BMP: decoding them at start-up costs
-        // next to nothing, and the resource compiler compresses them anyway.
-        QString bmp = path;
-        bmp.replace(QStringLiteral(".png"), QStringLiteral(".bmp"));
-        if (!out.image.hasAlphaChannel() && !out.image.save(bmp, "BMP")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(bmp));
-            ++failures;
-        }
+        // The game embeds the tiles as bare pixels: nothing to decode at start-up.
+        QString raw = path;
+        raw.replace(QStringLiteral(".png"), QStringLiteral(".rgb32"));
+        if (!out.image.hasAlphaChannel())
+            failures += !WritePixels(out.image.convertToFormat(QImage::Format_RGB32), raw);
     }
     if (ratio > 1) {
         for (const char *name : {"nieuzyt", "pusty", "pelny", "aktual"}) {

@@ -1,42 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "builtinpictures.h"
 
-#include <QImageReader>
 #include <QPixmap>
 #include <QResource>
 
 #include <array>
 
 #include "builtintiles.h"
+#include "tilerenderer.h"
 
 namespace peg {
 
 namespace {
 
-// Given a bare file name, Qt asks every image plugin (TIFF, WebP and the
-// rest) whether it reads the format before trying its own readers, loading
-// each plugin on the way: about a tenth of start-up. Naming the format with
-// detection off goes straight to Qt's own BMP and PNG readers.
-QImage ReadEmbedded(const QString &path, const char *format)
+// An embedded picture's pixels where they lie in the program, without a copy;
+// a null image if the build carries no such picture, or one of another size.
+QImage WrapEmbedded(const QString &path, int width, int height, QImage::Format format)
 {
-    QImageReader reader(path, format);
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    const QResource resource(path);
+    if (resource.compressionAlgorithm() != QResource::NoCompression || resource.size() != qint64(width) * height * 4)
+        return {};
+    return QImage(resource.data(), width, height, width * 4, format);
 }
 
-} // namespace
-
-namespace {
-
-// The four built-in tiles of one size, read once, when first asked for.
-std::array<QImage, 4> ReadTiles(const char *suffix)
+// The four built-in tiles of one size, found once, when first asked for.
+std::array<QImage, 4> WrapTiles(const char *suffix, int side)
 {
     std::array<QImage, 4> t;
     const char *names[] = {"nieuzyt", "pusty", "pelny", "aktual"};
     for (int i = 0; i < 4; ++i)
-        t[i] = ReadEmbedded(QStringLiteral(":/builtin/%1%2.bmp").arg(QLatin1String(names[i]), QLatin1String(suffix)),
-                            "bmp")
-                   .convertToFormat(QImage::Format_RGB32);
+        t[i] = WrapEmbedded(QStringLiteral(":/builtin/%1%2.rgb32").arg(QLatin1String(names[i]), QLatin1String(suffix)),
+                            side, side, QImage::Format_RGB32);
     return t;
 }
 
@@ -44,33 +38,28 @@ std::array<QImage, 4> ReadTiles(const char *suffix)
 
 QImage EmbeddedTile(Tile tile)
 {
-    static const std::array<QImage, 4> tiles = ReadTiles("");
+    static const std::array<QImage, 4> tiles = WrapTiles("", TILE_PX);
     return tiles[std::size_t(tile)];
 }
 
 QImage EmbeddedTileTwice(Tile tile)
 {
-    // Read only when a screen first needs them, so start-up at 100 % pays nothing.
-    static const std::array<QImage, 4> tiles = ReadTiles("@2x");
+    // Found only when a screen first needs them.
+    static const std::array<QImage, 4> tiles = WrapTiles("@2x", 2 * TILE_PX);
     return tiles[std::size_t(tile)];
-}
-
-QImage EmbeddedIcon()
-{
-    return ReadEmbedded(QStringLiteral(":/builtin/icon.png"), "png").convertToFormat(QImage::Format_ARGB32);
 }
 
 QIcon EmbeddedIconAllSizes()
 {
     QIcon icon;
     for (int size : ICON_SIZES) {
-        const QByteArray pixels =
-            QResource(QStringLiteral(":/builtin/icon-%1.rgba").arg(size)).uncompressedData();
-        if (pixels.size() != qsizetype(size) * size * 4)
+        const QImage image =
+            WrapEmbedded(QStringLiteral(":/builtin/icon-%1.argb32").arg(size), size, size, QImage::Format_ARGB32);
+        if (image.isNull())
             continue;  // a build without it: the sizes left will do
-        const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size, size * 4,
-                           QImage::Format_RGBA8888);
-        icon.addPixmap(QPixmap::fromImage(image));  // copies the pixels
+        // Kept as they are, not premultiplied: X11 takes window icons in
+        // this very format, so handing them over converts nothing.
+        icon.addPixmap(QPixmap::fromImage(image, Qt::NoFormatConversion));
     }
     return icon;
 }

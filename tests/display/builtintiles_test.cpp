@@ -136,7 +136,6 @@ TEST(Embedded, MatchesTheDrawnPictures)
 {
     for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Pelny, Tile::Aktual})
         EXPECT_EQ(EmbeddedTile(t), BuiltinTile(t)) << int(t);
-    EXPECT_EQ(EmbeddedIcon(), BuiltinIcon());
 }
 
 TEST(Embedded, TwiceTheSizeMatchesTheDrawnPictures)
