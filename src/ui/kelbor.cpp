@@ -113,8 +113,10 @@ Kelbor::Kelbor(QWidget *parent)
 {
     setObjectName(QStringLiteral("Kelbor"));
     setWindowTitle(QStringLiteral("Kelb's Pegboard"));
-    // Also for the help window and message boxes, which have none of their own.
-    QApplication::setWindowIcon(EmbeddedIconAllSizes());
+    // The help window and message boxes, opened over this one, take it too.
+    // Given to the window and not the application, Qt hands it to X11 once
+    // rather than twice on the way to the screen.
+    setWindowIcon(EmbeddedIconAllSizes());
     setFixedSize(457, 464);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, WINDOW_GREY);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 
-#include "builtinpictures.h"
 #include "kelbor.h"
 #include "translation.h"
 
@@ -14,8 +13,6 @@ int main(int argc, char *argv[])
     // Qt's own menus and buttons in Polish like the rest; without the file
     // they stay English and the game goes on.
     peg::LoadQtPolish(app);
-    // Before the window exists, so its first title bar already has every size.
-    QApplication::setWindowIcon(peg::EmbeddedIconAllSizes());
     peg::Kelbor window;
     window.show();
     return app.exec();

@@ -60,6 +60,7 @@ start_game() {
         start_xvfb
     done
     [ -n "$id" ] || fail "the game window did not appear: $(cat "$WORK/game.log")"
+    WIN_ID=$id
     WIN_X=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
     WIN_Y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $4}')
     sleep 0.3
@@ -109,6 +110,27 @@ await_cell() {
         sleep 0.1
     done
     fail "cell ($1, $2) still differs from $(basename "$3") in $d pixels"
+}
+
+# The icon the window manager gets for window $1 (_NET_WM_ICON: width,
+# height, then ARGB words, for each size) must hold every size of the drawn
+# icon in $TILES, pixel for pixel.
+expect_window_icon() {
+    local words size want got
+    words=$(xprop -len 1000000 -notype -id "$1" 32c _NET_WM_ICON | sed 's/^[^=]*= *//; s/, */ /g')
+    [ -n "$words" ] || fail "window $1 has no icon"
+    for size in 16 22 32 48 64 128 256; do
+        local png="$TILES/icon-$size.png"
+        [ "$size" = 32 ] && png="$TILES/icon.png"
+        want=$(convert "$png" -depth 8 txt:- | awk -F'[(),]' 'NR > 1 {
+            printf "%.0f ", $6 * 16777216 + $3 * 65536 + $4 * 256 + $5 }')
+        got=$(echo "$words" | awk -v s="$size" '{
+            for (i = 1; i <= NF; i += 2 + $i * $(i + 1))
+                if ($i == s && $(i + 1) == s) { for (j = i + 2; j < i + 2 + s * s; j++) printf "%s ", $j; exit }
+        }')
+        [ -n "$got" ] || fail "window $1 has no ${size}x${size} icon"
+        [ "$got" = "$want" ] || fail "the ${size}x${size} icon of window $1 is not the drawn one"
+    done
 }
 
 dump_tiles() {

@@ -10,6 +10,8 @@ start_game "$WORK/game"
 
 screenshot
 expect_start_board "$TILES"
+# Title bars and task bars get the icon at every size it is drawn at.
+expect_window_icon "$WIN_ID"
 
 click_cell 4 6
 screenshot
@@ -33,4 +35,15 @@ expect_cell 4 2 "$TILES/pelny.png"
 click_window 40 448
 screenshot
 expect_start_board "$TILES"
+
+# The help window, opened over the game, carries the game's icon too.
+click_window 96 448
+help=""
+for _ in $(seq 100); do
+    help=$(xdotool search --name "^Pomoc" 2>/dev/null | head -n1 || true)
+    [ -n "$help" ] && xwininfo -id "$help" 2>/dev/null | grep -q IsViewable && break
+    sleep 0.05
+done
+[ -n "$help" ] || fail "the help window did not open"
+expect_window_icon "$help"
 echo "desktop play test passed"

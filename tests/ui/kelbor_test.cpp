@@ -1,4 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include <QMessageBox>
+
+#include <memory>
+
+#include "builtintiles.h"
+#include "helpwindow.h"
 #include "testsupport.h"
 
 using namespace peg;
@@ -108,6 +114,23 @@ private slots:
         QVERIFY(w.Label2->isVisible());
         QVERIFY(w.Label2->fontMetrics().horizontalAdvance(w.Label2->text()) <= w.Label2->width());
         QVERIFY(w.Label2->font().pointSize() <= 8);
+    }
+
+    // Only the window is given the icon; what opens over it must find it there.
+    void theWindowAndWhatOpensOverItCarryTheIconAtEverySize()
+    {
+        TestWindow w;
+        w.Pomoc->click();
+        std::unique_ptr<QMessageBox> box(Kelbor::ProblemBox(&w, QStringLiteral("Tytuł"), QStringLiteral("tekst")));
+        QList<QSize> sizes;
+        for (int size : ICON_SIZES)
+            sizes << QSize(size, size);
+        const QWidget *windows[] = {&w, w.helpWindow(), box.get()};
+        for (const QWidget *window : windows) {
+            QVERIFY(window->isWindow());
+            QCOMPARE(window->windowIcon().availableSizes(), sizes);
+            QCOMPARE(window->windowIcon().cacheKey(), w.windowIcon().cacheKey());
+        }
     }
 
     void focusFollowsTheDesignsTabOrder()
