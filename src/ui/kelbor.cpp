@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 
@@ -204,24 +205,35 @@ QWidget *MakeControl(const ControlDesign &design, QWidget *parent, Kelbor *windo
     return w;
 }
 
+const ControlDesign *DesignOf(const char *name)
+{
+    for (const ControlDesign &design : DESIGN)
+        if (std::strcmp(design.name, name) == 0)
+            return &design;
+    return nullptr;
+}
+
+// The panel a control lies in (a panel lies in itself), or nullptr for the
+// controls that stand on the window whatever is open.
+const char *PanelOf(const ControlDesign &design)
+{
+    for (const ControlDesign *d = &design; d; d = d->parent ? DesignOf(d->parent) : nullptr)
+        if (d->kind == Kind::Panel)
+            return d->name;
+    return nullptr;
+}
+
+bool SamePanel(const char *a, const char *b) { return a == b || (a && b && std::strcmp(a, b) == 0); }
+
 } // namespace
 
 void Kelbor::buildControls()
 {
-    auto *focusStyle = new FocusStyle;  // the platform's style, with a focus mark that shows
-    focusStyle->setParent(this);
-    QHash<QByteArray, QWidget *> built;
-    QList<std::pair<int, QWidget *>> focusOrder;
-    for (const ControlDesign &design : DESIGN) {
-        QWidget *parent = design.parent ? built.value(design.parent) : this;
-        QWidget *w = MakeControl(design, parent, this, renderer_);
-        w->setStyle(focusStyle);
-        built.insert(design.name, w);
-        if (design.tabIndex >= 0)
-            focusOrder.append({design.tabIndex, w});
-    }
-    const auto find = [&built](const char *name, auto *&member) {
-        member = qobject_cast<std::remove_reference_t<decltype(member)>>(built.value(name));
+    focusStyle_ = new FocusStyle;  // the platform's style, with a focus mark that shows
+    focusStyle_->setParent(this);
+    buildRows(nullptr);
+    const auto find = [this](const char *name, auto *&member) {
+        member = qobject_cast<std::remove_reference_t<decltype(member)>>(built_.value(name));
         Q_ASSERT(member);
     };
     find("Mapa", Mapa);
@@ -231,20 +243,6 @@ void Kelbor::buildControls()
     find("PCaktual", PCaktual);
     find("Label1", Label1);
     find("LBile", LBile);
-    find("Odt", Odt);
-    find("PlikOd", PlikOd);
-    find("FMmod", FMmod);
-    find("MODnazwa", MODnazwa);
-    find("FLmod", FLmod);
-    find("FMzapr", FMzapr);
-    find("Label2", Label2);
-    find("plik", plik);
-
-    // Keyboard focus follows the design's tab indices; controls that take
-    // no focus (labels, frames, the hidden tiles) are not in it.
-    std::sort(focusOrder.begin(), focusOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (qsizetype i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
 
     for (QLabel *l : {Label1, LBile}) {
         l->setFont(CounterFont());
@@ -256,10 +254,6 @@ void Kelbor::buildControls()
 
     // The handlers that are not a button's click.
     connect(Mapa, &BoardPicture::pressed, this, &Kelbor::Mapa_MouseDown);
-    connect(FLmod, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            FLmod_Click();
-    });
     // Keyboard play and taking moves back: additions that a player who uses
     // the mouse never meets.
     connect(Mapa, &BoardPicture::cursorActivated, this, [this](CellPos cell) {
@@ -272,8 +266,6 @@ void Kelbor::buildControls()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &Kelbor::UndoMove);
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &Kelbor::RedoMove);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &Kelbor::RedoMove);
-    for (const auto &[name, spoken] : SPOKEN_NAMES)
-        built.value(name)->setAccessibleName(QString::fromUtf8(spoken));
     LBile->setAccessibleName(QStringLiteral("Pozostało: 32"));
 
     TMOdt = new QTimer(Mapa);
@@ -281,6 +273,75 @@ void Kelbor::buildControls()
     TMOdt->setTimerType(Qt::PreciseTimer);
     TMOdt->setInterval(550);
     connect(TMOdt, &QTimer::timeout, this, &Kelbor::TMOdt_Timer);
+}
+
+void Kelbor::buildRows(const char *panel)
+{
+    for (const ControlDesign &design : DESIGN) {
+        if (!SamePanel(PanelOf(design), panel))
+            continue;
+        QWidget *parent = design.parent ? built_.value(design.parent) : this;
+        QWidget *w = MakeControl(design, parent, this, renderer_);
+        w->setStyle(focusStyle_);
+        built_.insert(design.name, w);
+        if (design.tabIndex >= 0)
+            focusOrder_.append({design.tabIndex, w});
+        for (const auto &[name, spoken] : SPOKEN_NAMES)
+            if (std::strcmp(name, design.name) == 0)
+                w->setAccessibleName(QString::fromUtf8(spoken));
+    }
+    // Keyboard focus follows the design's tab indices over every control
+    // built so far; controls that take no focus (labels, frames, the
+    // hidden tiles) are not in it.
+    std::sort(focusOrder_.begin(), focusOrder_.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (qsizetype i = 1; i < focusOrder_.size(); ++i)
+        setTabOrder(focusOrder_[i - 1].second, focusOrder_[i].second);
+}
+
+// A panel and what lies in it are built the first time the panel is needed:
+// most games never open one, and start-up need not pay for all three.
+void Kelbor::needPanel(const char *name)
+{
+    if (built_.contains(name))
+        return;
+    buildRows(name);
+    const auto find = [this](const char *control, auto *&member) {
+        member = qobject_cast<std::remove_reference_t<decltype(member)>>(built_.value(control));
+        Q_ASSERT(member);
+    };
+    if (std::strcmp(name, "Odt") == 0) {
+        find("Odt", Odt);
+        find("PlikOd", PlikOd);
+    } else if (std::strcmp(name, "FMmod") == 0) {
+        find("FMmod", FMmod);
+        find("MODnazwa", MODnazwa);
+        find("FLmod", FLmod);
+        // The looks found at start-up, the first chosen and its name as it
+        // was read then; choosing reads a name only from here on.
+        ShowFiles(FLmod, startLooks_);
+        if (FLmod->count() > 0)
+            FLmod->setCurrentRow(0);
+        if (!startLookName_.isNull())
+            MODnazwa->setText(startLookName_);
+        connect(FLmod, &QListWidget::currentRowChanged, this, [this](int row) {
+            if (row >= 0)
+                FLmod_Click();
+        });
+    } else if (std::strcmp(name, "FMzapr") == 0) {
+        find("FMzapr", FMzapr);
+        find("Label2", Label2);
+        find("plik", plik);
+    }
+}
+
+QWidget *Kelbor::control(const char *name)
+{
+    const ControlDesign *design = DesignOf(name);
+    if (!design)
+        return nullptr;
+    if (const char *panel = PanelOf(*design))
+        needPanel(panel);
+    return built_.value(name);
 }
 
 void Kelbor::showTilePictures()
@@ -291,9 +352,8 @@ void Kelbor::showTilePictures()
         box->setPixmap(QPixmap::fromImage(renderer_.tileImage(tile)));
 }
 
-void Kelbor::FillFileList(QListWidget *list, const char *suffix)
+QList<std::pair<QString, QByteArray>> Kelbor::ListedFiles(const char *suffix)
 {
-    list->clear();
     // Names stay the bytes the system gave; the list shows them decoded.
     QList<std::pair<QString, QByteArray>> entries;
     for (const std::string &name : ListFiles(suffix))
@@ -302,6 +362,12 @@ void Kelbor::FillFileList(QListWidget *list, const char *suffix)
         const int byText = QString::compare(a.first, b.first, Qt::CaseInsensitive);
         return byText != 0 ? byText < 0 : a.second < b.second;
     });
+    return entries;
+}
+
+void Kelbor::ShowFiles(QListWidget *list, const QList<std::pair<QString, QByteArray>> &entries)
+{
+    list->clear();
     for (const auto &[shown, bytes] : entries) {
         auto *item = new QListWidgetItem(shown, list);
         item->setData(Qt::UserRole, bytes);
@@ -316,10 +382,11 @@ std::string Kelbor::ChosenFile(const QListWidget *list)
 
 void Kelbor::Form_Load()
 {
-    FillFileList(FLmod, ".cfg");
-    if (FLmod->count() > 0)
-        FLmod->setCurrentRow(0);
-    FillFileList(PlikOd, ".txt");
+    // The look list is the folder as it is now; the first look is chosen
+    // and its name read, so a bad file is told at start-up.
+    startLooks_ = ListedFiles(".cfg");
+    if (!startLooks_.isEmpty())
+        readLookName(startLooks_.first().second.toStdString(), startLookName_);
     game_.NewGame();
 }
 
@@ -331,24 +398,41 @@ void Kelbor::BTNreset_Click()
 // A panel opened comes to the front of the others where they overlap.
 void Kelbor::BTNmata_Click()
 {
+    needPanel("FMmod");
     FMmod->show();
     FMmod->raise();
 }
 
-void Kelbor::MODanul_Click() { FMmod->hide(); }
+void Kelbor::MODanul_Click()
+{
+    if (FMmod)
+        FMmod->hide();
+}
+
 void Kelbor::BTNzapr_Click()
 {
+    needPanel("FMzapr");
     FMzapr->show();
     FMzapr->raise();
 }
 
-void Kelbor::ZaprAnul_Click() { FMzapr->hide(); }
-void Kelbor::ODTAnu_Click() { Odt->hide(); }
+void Kelbor::ZaprAnul_Click()
+{
+    if (FMzapr)
+        FMzapr->hide();
+}
+
+void Kelbor::ODTAnu_Click()
+{
+    if (Odt)
+        Odt->hide();
+}
 
 void Kelbor::BTNOdt_Click()
 {
+    needPanel("Odt");
     // Files saved since the list was last read show up now.
-    FillFileList(PlikOd, ".txt");
+    ShowFiles(PlikOd, ListedFiles(".txt"));
     Odt->show();
     Odt->raise();
     if (PlikOd->count() > 0)
@@ -400,6 +484,7 @@ void Kelbor::showEvent(QShowEvent *event)
 
 void Kelbor::ZaprOK_Click()
 {
+    needPanel("FMzapr");
     const QString typed = plik->text();  // as typed: no trimming, no extension added
     if (typed.isEmpty()) {
         problem(SAVE_TITLE, QStringLiteral("Podaj nazwę pliku, do którego mają trafić ruchy."));
@@ -430,6 +515,7 @@ void Kelbor::SPDSL_Click() { startReplayAt(1200); }
 
 void Kelbor::startReplayAt(int intervalMs)
 {
+    needPanel("Odt");
     const std::string name = ChosenFile(PlikOd);
     if (name.empty() || replayRunning())
         return;
@@ -551,17 +637,26 @@ void Kelbor::RedoMove()
 
 void Kelbor::FLmod_Click()
 {
-    const std::string name = ChosenFile(FLmod);
+    needPanel("FMmod");
+    QString shown;
+    if (readLookName(ChosenFile(FLmod), shown))
+        MODnazwa->setText(shown);
+}
+
+bool Kelbor::readLookName(const std::string &name, QString &shown)
+{
     if (name.empty())
-        return;
+        return false;
     std::string content;
     if (!readGameFile(name, LOOK_TITLE, content))
-        return;
+        return false;
     try {
-        MODnazwa->setText(ShownText(ReadBoardLookName(content)));
+        shown = ShownText(ReadBoardLookName(content));
+        return true;
     } catch (const BoardLookError &e) {
         problem(LOOK_TITLE, QStringLiteral("Plik %1 nie jest plikiem wyglądu planszy.\n%2")
                                 .arg(QuotedName(name), QString::fromStdString(e.what())));
+        return false;
     }
 }
 
@@ -572,12 +667,14 @@ void Kelbor::MODzast_Click()
 
 void Kelbor::MODok_Click()
 {
+    needPanel("FMmod");
     FMmod->hide();
     LoadBoardLook();
 }
 
 void Kelbor::LoadBoardLook()
 {
+    needPanel("FMmod");
     const std::string name = ChosenFile(FLmod);
     if (name.empty())
         return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QWidget>
 
 #include <functional>
@@ -22,6 +24,7 @@ namespace peg {
 
 class BoardPicture;
 class ElidedLabel;
+class FocusStyle;
 class HelpWindow;
 class Panel;
 
@@ -66,6 +69,10 @@ public:
 
     HelpWindow *helpWindow() const { return help_; }
 
+    // A control of the design by its name, its panel built first if it has
+    // not been opened yet; nullptr for a name the design does not have.
+    QWidget *control(const char *name);
+
     bool replayRunning() const;
 
     // The message box for a problem, not yet shown.
@@ -86,9 +93,13 @@ protected:
 
 private:
     void buildControls();
+    void buildRows(const char *panel);
+    void needPanel(const char *name);
     void describeCursor();
     void showTilePictures();
-    static void FillFileList(QListWidget *list, const char *suffix);
+    static QList<std::pair<QString, QByteArray>> ListedFiles(const char *suffix);
+    static void ShowFiles(QListWidget *list, const QList<std::pair<QString, QByteArray>> &entries);
+    bool readLookName(const std::string &name, QString &shown);
     static std::string ChosenFile(const QListWidget *list);
     void startReplayAt(int intervalMs);
     void endReplay();
@@ -97,7 +108,8 @@ private:
     void LoadBoardLook();
 
     // The controls the handlers use, by their names in the window's design;
-    // the window builds them all from one table.
+    // the window builds them from one table, a panel's when it is first
+    // needed (null until then).
     BoardPicture *Mapa = nullptr;
     QLabel *PCnieuzyt = nullptr, *PCpusty = nullptr, *PCpelny = nullptr, *PCaktual = nullptr;
     QLabel *Label1 = nullptr, *LBile = nullptr, *Label2 = nullptr;
@@ -106,6 +118,11 @@ private:
     ElidedLabel *MODnazwa = nullptr;
     QLineEdit *plik = nullptr;
     QTimer *TMOdt = nullptr;
+    FocusStyle *focusStyle_ = nullptr;
+    QHash<QByteArray, QWidget *> built_;
+    QList<std::pair<int, QWidget *>> focusOrder_;
+    QList<std::pair<QString, QByteArray>> startLooks_;  // the look files found at start-up
+    QString startLookName_;                             // the first one's name as read then
 
     Game game_;
     TileRenderer renderer_;

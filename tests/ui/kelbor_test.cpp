@@ -133,20 +133,63 @@ private slots:
         }
     }
 
+    // Panels are built when first opened, in whatever order the player
+    // opens them; the focus chain follows the design all the same.
+    void focusFollowsTheDesignsTabOrder_data()
+    {
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("no panel opened") << QStringList{};
+        QTest::newRow("replay only") << QStringList{"BTNOdt"};
+        QTest::newRow("save, replay, look") << QStringList{"BTNzapr", "BTNOdt", "BTNmata"};
+        QTest::newRow("look, replay, save") << QStringList{"BTNmata", "BTNOdt", "BTNzapr"};
+    }
+
     void focusFollowsTheDesignsTabOrder()
     {
-        TestWindow w;
-        const QStringList design = {"Mapa", "BTNreset", "BTNzapr", "plik", "ZaprOK", "ZaprAnul", "BTNOdt",
-                                    "PlikOd", "OdtOK", "ODTAnu", "SPDQ", "SPDSL", "SPDM", "Pomoc", "BTNmata",
-                                    "FLmod", "MODok", "MODanul", "MODzast"};
+        QFETCH(QStringList, opened);
+        const QList<std::pair<QString, QStringList>> design = {
+            {"", {"Mapa", "BTNreset", "BTNzapr"}},
+            {"BTNzapr", {"plik", "ZaprOK", "ZaprAnul"}},
+            {"", {"BTNOdt"}},
+            {"BTNOdt", {"PlikOd", "OdtOK", "ODTAnu", "SPDQ", "SPDSL", "SPDM"}},
+            {"", {"Pomoc", "BTNmata"}},
+            {"BTNmata", {"FLmod", "MODok", "MODanul", "MODzast"}}};
+        Kelbor w;
+        for (const QString &button : opened)
+            qobject_cast<QPushButton *>(w.control(button.toLatin1().constData()))->click();
+        QStringList want;
+        for (const auto &[panelButton, controls] : design)
+            if (panelButton.isEmpty() || opened.contains(panelButton))
+                want << controls;
         QStringList chain;
-        QWidget *at = w.Mapa;
+        QWidget *const mapa = w.control("Mapa");
+        QWidget *at = mapa;
         do {
             if (at->focusPolicy() & Qt::TabFocus)
                 chain << at->objectName();
             at = at->nextInFocusChain();
-        } while (at != w.Mapa && chain.size() < 100);
-        QCOMPARE(chain, design);
+        } while (at != mapa && chain.size() < 100);
+        QCOMPARE(chain, want);
+    }
+
+    // Start-up reads the look folder and the first look's name; a panel
+    // first opened later shows them as they were then, built only now.
+    void theLookPanelFirstOpenedShowsTheFolderAsAtStartUp()
+    {
+        ScratchFolder folder{{"a.cfg", "A,x,y,z,w"}};
+        Kelbor w;
+        for (const char *name : {"Odt", "PlikOd", "FMmod", "FLmod", "MODnazwa", "FMzapr", "plik"})
+            QVERIFY2(!w.findChild<QWidget *>(QLatin1String(name)), name);
+        WriteFile(QStringLiteral("a.cfg"), "Zmieniona,x,y,z,w");
+        WriteFile(QStringLiteral("nowy.cfg"), "Nowa,x,y,z,w");
+        qobject_cast<QPushButton *>(w.control("BTNmata"))->click();
+        QVERIFY(w.control("FMmod")->isVisibleTo(&w));
+        auto *list = qobject_cast<QListWidget *>(w.control("FLmod"));
+        QCOMPARE(list->count(), 1);
+        QVERIFY(list->currentItem());
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("a.cfg"));
+        QCOMPARE(qobject_cast<QLabel *>(w.control("MODnazwa"))->text(), QStringLiteral("A"));
+        QCOMPARE(w.control("Nie ma takiej"), nullptr);
     }
 
     void startsAtTheStartWithNoPanelOpen()

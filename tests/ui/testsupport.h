@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <type_traits>
 #include <utility>
 
 #include "boardpicture.h"
@@ -48,15 +49,20 @@ struct ScratchFolder {
 };
 
 // The window with its controls found by their names in the design, as a
-// test reaches them: the window itself keeps them to itself.
+// test reaches them: the window itself keeps them to itself. Finding a
+// control in a panel builds the panel, as opening it would.
 struct TestWindow : Kelbor {
     template <typename T>
     T *find(const char *name)
     {
-        T *control = findChild<T *>(QLatin1String(name));
-        if (!control)
+        T *found = nullptr;
+        if constexpr (std::is_base_of_v<QWidget, T>)
+            found = qobject_cast<T *>(control(name));
+        else
+            found = findChild<T *>(QLatin1String(name));
+        if (!found)
             qFatal("no control %s", name);
-        return control;
+        return found;
     }
     BoardPicture *Mapa = find<BoardPicture>("Mapa");
     QFrame *Tiles = find<QFrame>("Tiles");
