@@ -178,6 +178,9 @@ private slots:
     {
         ScratchFolder folder{{"a.cfg", "A,x,y,z,w"}};
         Kelbor w;
+        w.MODanul_Click();  // closing a panel never opened has nothing to do
+        w.ZaprAnul_Click();
+        w.ODTAnu_Click();
         for (const char *name : {"Odt", "PlikOd", "FMmod", "FLmod", "MODnazwa", "FMzapr", "plik"})
             QVERIFY2(!w.findChild<QWidget *>(QLatin1String(name)), name);
         WriteFile(QStringLiteral("a.cfg"), "Zmieniona,x,y,z,w");
