@@ -17,55 +17,21 @@ done
 [ -x "$game" ] || { echo "$0: $game is not a program" >&2; exit 1; }
 
 work="$(mktemp -d)"
-xvfb_pid="" game_pid=""
+XWORK="$work" XVFB_SCREEN=1600x1200x24
+source "$here/scripts/xwindow.sh"
 cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    # Gone for good before this script ends, display socket and all.
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    xvfb_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-start_display() {
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    exec 3>&-
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    [ -s "$work/display" ] || { echo "$0: Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=":$(head -n1 "$work/display")" QT_SCALE_FACTOR="$scale"
-    unset QT_QPA_PLATFORM
-}
-
+xvfb_start || { echo "$0: Xvfb did not start" >&2; exit 1; }
+export QT_SCALE_FACTOR="$scale"
 # The game plays in a copy of the samples, so data/ gets no files.
 mkdir -p "$work/game" "$out"
 cp "$here"/data/*.cfg "$here"/data/*.png "$work/game/"
-# Beside other programs that run their own Xvfb, one on its way out can
-# remove the socket of the display just taken here; then the display is
-# started again, up to three times.
-win=""
-for attempt in 1 2 3; do
-    : >"$work/display"
-    start_display
-    (cd "$work/game" && exec "$game") >"$work/game.log" 2>&1 &
-    game_pid=$!
-    for _ in $(seq 200); do
-        win=$(xdotool search --name "^Kelb's Pegboard$" 2>/dev/null | head -n1 || true)
-        [ -n "$win" ] && xwininfo -id "$win" 2>/dev/null | grep -q IsViewable && break
-        win=""
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    [ -n "$win" ] && break
-    grep -q "could not connect to display" "$work/game.log" || break
-    echo "$0: display lost, starting it again (attempt $attempt)" >&2
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-done
-[ -n "$win" ] || { echo "$0: no game window: $(cat "$work/game.log")" >&2; exit 1; }
+game_window_start "$work/game" "$game" || { echo "$0: no game window: $(cat "$work/game.log")" >&2; exit 1; }
+win=$WIN_ID
 sleep 0.5
 
 # Window pixels in the 100 % design, scaled to the screen.

@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <type_traits>
 #include <utility>
 
 #include "boardlook.h"
@@ -223,6 +222,13 @@ const char *PanelOf(const ControlDesign &design)
     return nullptr;
 }
 
+// Points a member at the built control of that name.
+template <typename T> void Find(const QHash<QByteArray, QWidget *> &built, const char *name, T *&member)
+{
+    member = qobject_cast<T *>(built.value(name));
+    Q_ASSERT(member);
+}
+
 bool SamePanel(const char *a, const char *b) { return a == b || (a && b && std::strcmp(a, b) == 0); }
 
 } // namespace
@@ -232,10 +238,7 @@ void Kelbor::buildControls()
     focusStyle_ = new FocusStyle;  // the platform's style, with a focus mark that shows
     focusStyle_->setParent(this);
     buildRows(nullptr);
-    const auto find = [this](const char *name, auto *&member) {
-        member = qobject_cast<std::remove_reference_t<decltype(member)>>(built_.value(name));
-        Q_ASSERT(member);
-    };
+    const auto find = [this](const char *name, auto *&member) { Find(built_, name, member); };
     find("Mapa", Mapa);
     find("PCnieuzyt", PCnieuzyt);
     find("PCpusty", PCpusty);
@@ -305,10 +308,7 @@ void Kelbor::needPanel(const char *name)
     if (built_.contains(name))
         return;
     buildRows(name);
-    const auto find = [this](const char *control, auto *&member) {
-        member = qobject_cast<std::remove_reference_t<decltype(member)>>(built_.value(control));
-        Q_ASSERT(member);
-    };
+    const auto find = [this](const char *name, auto *&member) { Find(built_, name, member); };
     if (std::strcmp(name, "Odt") == 0) {
         find("Odt", Odt);
         find("PlikOd", PlikOd);

@@ -6,63 +6,24 @@ set -euo pipefail
 PROGRAM="$1"
 TILEDUMP="$2"
 WORK="$(mktemp -d)"
-XVFB_PID=""
-GAME_PID=""
+XWORK="$WORK"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xwindow.sh"
 
 cleanup() {
-    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-    # Gone for good before the test ends, display socket and all.
-    if [ -n "$XVFB_PID" ]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
+    xvfb_stop
     rm -rf "$WORK"
 }
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-start_xvfb() {
-    exec 3>"$WORK/display"
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    exec 3>&-
-    for _ in $(seq 100); do
-        [ -s "$WORK/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$WORK/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$WORK/display")"
-    unset QT_QPA_PLATFORM
-}
+start_xvfb() { xvfb_start || fail "Xvfb did not start"; }
 
-# Starts the game in folder $1 and waits for its window; sets WIN_X, WIN_Y.
-# Tests run side by side: an Xvfb on its way out can remove the socket of a
-# new one that just took the same display number, and the game then cannot
-# connect. Then the display is started again, up to three times.
+# Starts the game in folder $1 and waits for its window; sets WIN_ID, WIN_X, WIN_Y.
 start_game() {
-    local id="" attempt
-    for attempt in 1 2 3; do
-        (cd "$1" && exec "$PROGRAM") >"$WORK/game.log" 2>&1 &
-        GAME_PID=$!
-        for _ in $(seq 200); do
-            id=$(xdotool search --name "^Kelb's Pegboard$" 2>/dev/null | head -n1 || true)
-            [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && break
-            id=""
-            kill -0 "$GAME_PID" 2>/dev/null || break
-            sleep 0.05
-        done
-        [ -n "$id" ] && break
-        grep -q "could not connect to display" "$WORK/game.log" || break
-        echo "display lost, starting it again (attempt $attempt)" >&2
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-        start_xvfb
-    done
-    [ -n "$id" ] || fail "the game window did not appear: $(cat "$WORK/game.log")"
-    WIN_ID=$id
-    WIN_X=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
-    WIN_Y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $4}')
+    game_window_start "$1" "$PROGRAM" || fail "the game window did not appear: $(cat "$WORK/game.log")"
+    WIN_X=$(xwininfo -id "$WIN_ID" | awk '/Absolute upper-left X/ {print $4}')
+    WIN_Y=$(xwininfo -id "$WIN_ID" | awk '/Absolute upper-left Y/ {print $4}')
     sleep 0.3
 }
 
