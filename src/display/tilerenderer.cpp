@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "builtinpictures.h"
@@ -10,10 +11,22 @@
 
 namespace peg {
 
-TileRenderer::TileRenderer()
-    : board_(BOARD_PX, BOARD_PX, QImage::Format_RGB32)
+namespace {
+
+// Black until drawn. calloc hands back fresh zeroed pages without writing
+// them, so the board's 705 KB are first touched when its cells are drawn,
+// rather than once more before that by a fill the first DrawBoard covers.
+QImage BlackBoard()
 {
-    board_.fill(Qt::black);
+    void *bits = std::calloc(std::size_t(BOARD_PX) * BOARD_PX, 4);
+    return QImage(static_cast<uchar *>(bits), BOARD_PX, BOARD_PX, BOARD_PX * 4, QImage::Format_RGB32, std::free, bits);
+}
+
+} // namespace
+
+TileRenderer::TileRenderer()
+    : board_(BlackBoard())
+{
     cellTiles_.fill(-1);
     for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Pelny, Tile::Aktual}) {
         setTilePicture(t, EmbeddedTile(t));
