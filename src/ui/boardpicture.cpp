@@ -56,6 +56,10 @@ void BoardPicture::paintEvent(QPaintEvent *event)
         p.setPen(QPen(QColor(255, 221, 0), 2, Qt::DashLine));
         p.drawRect(rect().adjusted(1, 1, -1, -1));
     }
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
+    }
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent *event)

@@ -28,6 +28,7 @@ signals:
     void pressed(Qt::MouseButton button, QPointF position);
     void cursorMoved(peg::CellPos cell);
     void cursorActivated(peg::CellPos cell);  // Space or Enter: as a left press there
+    void firstPainted();  // the board's first picture is about to reach the screen
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -44,6 +45,7 @@ private:
     const TileRenderer &renderer_;
     CellPos cursor_{4, 4};  // the centre
     bool cursorShown_ = false;
+    bool painted_ = false;
 };
 
 } // namespace peg

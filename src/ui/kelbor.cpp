@@ -38,6 +38,7 @@ namespace {
 const QColor WINDOW_GREY(128, 128, 128);
 const QString SAVE_TITLE = QStringLiteral("Zapis ruchów");
 const QString LOOK_TITLE = QStringLiteral("Wygląd planszy");
+constexpr int ICON_AT_LATEST_MS = 500;  // after showing, if the board has not been drawn by then
 
 // The window as its design states it: every control with its kind, its
 // parent, its place in twips, its caption and its tab index (-1: it takes no
@@ -113,10 +114,6 @@ Kelbor::Kelbor(QWidget *parent)
 {
     setObjectName(QStringLiteral("Kelbor"));
     setWindowTitle(QStringLiteral("Kelb's Pegboard"));
-    // The help window and message boxes, opened over this one, take it too.
-    // Given to the window and not the application, Qt hands it to X11 once
-    // rather than twice on the way to the screen.
-    setWindowIcon(EmbeddedIconAllSizes());
     setFixedSize(457, 464);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, WINDOW_GREY);
@@ -263,6 +260,8 @@ void Kelbor::buildControls()
         Mapa_MouseDown(Qt::LeftButton, QPointF((cell.col - 0.5) * TILE_PX, (cell.row - 0.5) * TILE_PX));
     });
     connect(Mapa, &BoardPicture::cursorMoved, this, &Kelbor::describeCursor);
+    // Queued, so the icon goes out after the board's first picture.
+    connect(Mapa, &BoardPicture::firstPainted, this, &Kelbor::giveIcon, Qt::QueuedConnection);
     const auto shortcut = [this](QKeySequence keys, void (Kelbor::*handler)()) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
     };
@@ -466,6 +465,7 @@ void Kelbor::problem(const QString &title, const QString &text)
         // in a box that would stand alone before the game appears.
         pendingProblems_.append({title, text});
     } else {
+        giveIcon();  // the box takes its icon from this window
         ProblemBox(this, title, text)->exec();
     }
 }
@@ -473,6 +473,10 @@ void Kelbor::problem(const QString &title, const QString &text)
 void Kelbor::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // For a window shown but never drawn (started minimised, say), whose
+    // task bar entry still wants the icon.
+    if (!iconGiven_)
+        QTimer::singleShot(ICON_AT_LATEST_MS, this, &Kelbor::giveIcon);
     if (!pendingProblems_.isEmpty()) {
         QTimer::singleShot(0, this, [this] {
             const auto pending = std::exchange(pendingProblems_, {});
@@ -700,11 +704,26 @@ void Kelbor::LoadBoardLook()
 void Kelbor::Pomoc_Click()
 {
     if (!help_) {
+        giveIcon();  // the help window takes its icon from this one
         help_ = new HelpWindow(this);
         // Beside the board rather than over it, so both can be read at once.
         help_->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     help_->showContents();
+}
+
+// The icon's seven sizes are some 360 KB for the X server to take in before
+// anything sent after them: handed over once the board is on screen, they
+// no longer hold up its first picture. Windows opened over this one take
+// the icon from it, so it is given before any of them opens.
+void Kelbor::giveIcon()
+{
+    if (iconGiven_)
+        return;
+    iconGiven_ = true;
+    // Given to the window and not the application: Qt then hands it to X11
+    // once rather than twice.
+    setWindowIcon(EmbeddedIconAllSizes());
 }
 
 } // namespace peg

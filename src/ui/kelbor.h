@@ -106,6 +106,7 @@ private:
     void problem(const QString &title, const QString &text);
     bool readGameFile(const std::string &name, const QString &title, std::string &content);
     void LoadBoardLook();
+    void giveIcon();
 
     // The controls the handlers use, by their names in the window's design;
     // the window builds them from one table, a panel's when it is first
@@ -128,6 +129,7 @@ private:
     TileRenderer renderer_;
     HelpWindow *help_ = nullptr;
     QList<std::pair<QString, QString>> pendingProblems_;
+    bool iconGiven_ = false;
 };
 
 } // namespace peg

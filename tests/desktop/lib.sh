@@ -75,10 +75,15 @@ await_cell() {
 
 # The icon the window manager gets for window $1 (_NET_WM_ICON: width,
 # height, then ARGB words, for each size) must hold every size of the drawn
-# icon in $TILES, pixel for pixel.
+# icon in $TILES, pixel for pixel. The game window's icon follows its first
+# picture by a moment.
 expect_window_icon() {
-    local words size want got
-    words=$(xprop -len 1000000 -notype -id "$1" 32c _NET_WM_ICON | sed 's/^[^=]*= *//; s/, */ /g')
+    local words="" size want got
+    for _ in $(seq 100); do
+        words=$(xprop -len 1000000 -notype -id "$1" 32c _NET_WM_ICON | sed -n 's/^[^=]*= *//; s/, */ /gp')
+        [ -n "$words" ] && break
+        sleep 0.05
+    done
     [ -n "$words" ] || fail "window $1 has no icon"
     for size in 16 22 32 48 64 128 256; do
         local png="$TILES/icon-$size.png"

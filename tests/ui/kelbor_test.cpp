@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QMessageBox>
+#include <QTimer>
 
 #include <memory>
 
@@ -116,20 +117,80 @@ private slots:
         QVERIFY(w.Label2->font().pointSize() <= 8);
     }
 
-    // Only the window is given the icon; what opens over it must find it there.
+    // The window takes its icon after its board's first picture (or, its
+    // board never drawn, a moment after showing); a window opened over it
+    // before then must find the icon there all the same.
+    void theWindowAndWhatOpensOverItCarryTheIconAtEverySize_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("right after the board's first picture") << "drawn";
+        QTest::newRow("help opened before the window is shown") << "help";
+        QTest::newRow("a start-up problem told before any picture") << "problem";
+        QTest::newRow("shown, its board never drawn") << "never drawn";
+    }
+
     void theWindowAndWhatOpensOverItCarryTheIconAtEverySize()
     {
+        QFETCH(QString, when);
+        ScratchFolder here{{"zla.cfg", ""}};  // an empty look: a problem at start-up
         TestWindow w;
-        w.Pomoc->click();
-        std::unique_ptr<QMessageBox> box(Kelbor::ProblemBox(&w, QStringLiteral("Tytuł"), QStringLiteral("tekst")));
+        QVERIFY(w.windowIcon().availableSizes().isEmpty());
+        bool painted = false, iconWithThePicture = false;
+        int firstPaints = 0;
+        connect(w.Mapa, &BoardPicture::firstPainted, &w, [&] {
+            painted = true;
+            ++firstPaints;
+            iconWithThePicture = !w.windowIcon().isNull();
+        });
         QList<QSize> sizes;
         for (int size : ICON_SIZES)
             sizes << QSize(size, size);
-        const QWidget *windows[] = {&w, w.helpWindow(), box.get()};
-        for (const QWidget *window : windows) {
-            QVERIFY(window->isWindow());
-            QCOMPARE(window->windowIcon().availableSizes(), sizes);
-            QCOMPARE(window->windowIcon().cacheKey(), w.windowIcon().cacheKey());
+        const auto carries = [&](const QWidget *window) {
+            return window->windowIcon().availableSizes() == sizes && window->windowIcon().cacheKey() == w.windowIcon().cacheKey();
+        };
+        // The box opens in a loop of its own: look at it from in there.
+        bool boxCarried = false, boxSeen = false;
+        QTimer boxWatch;
+        connect(&boxWatch, &QTimer::timeout, &w, [&] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                boxSeen = true;
+                boxCarried = qobject_cast<QMessageBox *>(box) && carries(box);
+                box->close();
+            }
+        });
+        if (when != "problem")
+            w.reportProblem = [](const QString &, const QString &) {};
+        if (when == "drawn") {
+            w.show();
+            QTRY_VERIFY(painted);
+            QVERIFY(!iconWithThePicture);  // not in the same breath as the picture
+            QCoreApplication::sendPostedEvents();  // what was queued behind it
+            QVERIFY(carries(&w));
+            w.Mapa->repaint();
+            QCOMPARE(firstPaints, 1);
+        } else if (when == "help") {
+            w.Pomoc->click();
+            QVERIFY(carries(w.helpWindow()));
+            QVERIFY(carries(&w));
+            // Given once: the board's first picture does not give it again,
+            // which would leave the help window's title bar with the old one.
+            const qint64 given = w.windowIcon().cacheKey();
+            w.show();
+            QTRY_VERIFY(painted);
+            QCoreApplication::sendPostedEvents();
+            QCOMPARE(w.windowIcon().cacheKey(), given);
+        } else if (when == "problem") {
+            boxWatch.start(10);
+            w.Mapa->hide();  // so the box certainly comes before the board's picture
+            w.show();
+            QTRY_VERIFY(boxSeen);
+            QVERIFY(boxCarried);
+            QVERIFY(!painted);
+        } else {
+            w.Mapa->hide();  // as on a desktop that keeps the window minimised
+            w.show();
+            QTRY_VERIFY(carries(&w));
+            QVERIFY(!painted);
         }
     }
 
