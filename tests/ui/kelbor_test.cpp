@@ -3,8 +3,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include <memory>
-
 #include "builtintiles.h"
 #include "helpwindow.h"
 #include "testsupport.h"
