@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <ctime>
 #include <memory>
 #include <utility>
 
@@ -35,6 +37,10 @@ public:
 private:
     int fd_;
 };
+
+// mkostemp's pattern for the new file of a save, beside the old one.
+constexpr char SAVE_TEMP_PREFIX[] = ".kelb-";
+constexpr std::size_t SAVE_TEMP_RANDOM = 6;
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
@@ -200,7 +206,7 @@ FileError WriteWholeFile(const std::string &name, const std::string &bytes)
     if (exists && symlink)
         return ReplaceInPlace(name, bytes);  // written through, so the link stays a link
 
-    std::string temp = folder + "/.kelb-XXXXXX";
+    std::string temp = folder + "/" + SAVE_TEMP_PREFIX + std::string(SAVE_TEMP_RANDOM, 'X');
     Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.get() < 0) {
         const int e = errno;
@@ -222,6 +228,33 @@ FileError WriteWholeFile(const std::string &name, const std::string &bytes)
         return FileFault(e);
     }
     return {};
+}
+
+bool IsRegularFile(const std::string &name)
+{
+    struct stat st {};
+    return ::stat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void RemoveSaveLeftovers()
+{
+    std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir("."), ::closedir);
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    const std::string prefix = SAVE_TEMP_PREFIX;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + SAVE_TEMP_RANDOM || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        // mkostemp's letters and digits only; a link or a folder is not ours.
+        if (!std::all_of(name.begin() + std::ptrdiff_t(prefix.size()), name.end(),
+                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
+            continue;
+        struct stat st {};
+        if (::lstat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > SAVE_LEFTOVER_AGE_S)
+            ::unlink(name.c_str());
+    }
 }
 
 namespace {

@@ -45,6 +45,16 @@ FileError ReadWholeFile(const std::string &name, std::size_t limit, std::string 
 // room for it is reserved; a failure then puts the old content back.
 FileError WriteWholeFile(const std::string &name, const std::string &bytes);
 
+// Whether name is a regular file now: a failed save then says the earlier
+// one is untouched, and only then.
+bool IsRegularFile(const std::string &name);
+
+// A save cut short (the program killed mid-write) leaves its hidden
+// temporary file; those of the working folder older than a day are removed.
+// Younger ones may belong to a save running in another window.
+inline constexpr long SAVE_LEFTOVER_AGE_S = 24 * 60 * 60;
+void RemoveSaveLeftovers();
+
 // What went wrong, in Polish, for the player: one wording for reading and
 // one for writing, from the error alone.
 std::string ReadFailureText(const FileError &error);

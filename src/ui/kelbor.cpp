@@ -387,6 +387,7 @@ void Kelbor::Form_Load()
 {
     // The look list is the folder as it is now; the first look is chosen
     // and its name read, so a bad file is told at start-up.
+    RemoveSaveLeftovers();
     startLooks_ = ListedFiles(".cfg");
     if (!startLooks_.isEmpty())
         readLookName(startLooks_.first().second.toStdString(), startLookName_);
@@ -499,9 +500,13 @@ void Kelbor::ZaprOK_Click()
         return;
     }
     const std::string name = typed.toStdString();
+    const bool earlier = IsRegularFile(name);
     if (const FileError e = WriteWholeFile(name, FormatMoveFile(game_))) {
-        problem(SAVE_TITLE, QStringLiteral("Nie zapisano ruchów do pliku %1: %2.\nWcześniejszy plik o tej nazwie jest nietknięty.")
-                                .arg(QuotedName(name), QString::fromStdString(WriteFailureText(e))));
+        QString text = QStringLiteral("Nie zapisano ruchów do pliku %1: %2.")
+                           .arg(QuotedName(name), QString::fromStdString(WriteFailureText(e)));
+        if (earlier)
+            text += QStringLiteral("\nWcześniejszy plik o tej nazwie jest nietknięty.");
+        problem(SAVE_TITLE, text);
         return;  // the panel stays open
     }
     FMzapr->hide();
@@ -528,8 +533,9 @@ void Kelbor::startReplayAt(int intervalMs)
     if (name.empty() || replayRunning())
         return;
     TMOdt->setInterval(intervalMs);
-    game_.NewGame();
 
+    // The whole file is read and checked before the board is touched: a
+    // refused file leaves the game in progress, and what undo can take back.
     const QString title = QStringLiteral("Odtwarzanie ruchów");
     std::string content;
     if (!readGameFile(name, title, content))
@@ -541,6 +547,7 @@ void Kelbor::startReplayAt(int intervalMs)
         problem(title, QStringLiteral("Pliku %1 nie można odtworzyć.\n%2").arg(QuotedName(name), QString::fromStdString(e.what())));
         return;
     }
+    game_.NewGame();
     ApplyMoveFile(moves, game_);
     Odt->hide();
     Mapa->setEnabled(false);

@@ -373,6 +373,22 @@ TEST(GameFiles, WorkInAFolderWhoseNameIsNotUtf8)
     EXPECT_EQ(Slurp(folder + "/" + odd), NEW);
 }
 
+TEST(RemoveSaveLeftovers, TakesOnlyTheSavesOwnTemporariesOlderThanADay)
+{
+    Scratch s;
+    const timespec twoDaysAgo[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 2 * SAVE_LEFTOVER_AGE_S, 0}};
+    const auto age = [&](const std::string &name) { ::utimensat(AT_FDCWD, (s / name).c_str(), twoDaysAgo, AT_SYMLINK_NOFOLLOW); };
+    for (const char *name : {".kelb-Ab3xYz", ".kelb-young1", ".kelb-abc", ".kelb-Ab3xY!", "wynik.txt"})
+        Put(s / name, OLD);
+    ::mkdir((s / ".kelb-folder").c_str(), 0777);
+    ::symlink("wynik.txt", (s / ".kelb-link01").c_str());
+    for (const char *name : {".kelb-Ab3xYz", ".kelb-abc", ".kelb-Ab3xY!", "wynik.txt", ".kelb-folder", ".kelb-link01"})
+        age(name);
+    InChild(s.path, {}, [] { RemoveSaveLeftovers(); return std::string(); });
+    EXPECT_EQ(Entries(s.path), (std::set<std::string>{".kelb-young1", ".kelb-abc", ".kelb-Ab3xY!", "wynik.txt",
+                                                       ".kelb-folder", ".kelb-link01"}));
+}
+
 TEST(FailureText, NamesTheFolderBoundedAndTheCause)
 {
     const std::string longFolder(500, 'f');

@@ -67,6 +67,29 @@ private slots:
         QVERIFY(QDir().entryList(QDir::Files).isEmpty());  // nothing was written
     }
 
+    void aFailedSaveSaysTheEarlierFileIsUntouchedOnlyWhenThereWasOne_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("earlier");
+        QTest::newRow("a read-only file") << "stary.txt" << true;
+        QTest::newRow("a folder's name") << "folder" << false;
+        QTest::newRow("a missing folder") << "brak/nowy.txt" << false;
+    }
+
+    void aFailedSaveSaysTheEarlierFileIsUntouchedOnlyWhenThereWasOne()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, earlier);
+        ScratchFolder folder{{"stary.txt", HEADER}};
+        QFile::setPermissions(QStringLiteral("stary.txt"), QFileDevice::ReadOwner);
+        QDir().mkdir(QStringLiteral("folder"));
+        TestWindow w;
+        Problems problems(w);
+        Save(w, name);
+        QVERIFY2(problems.last().startsWith(QStringLiteral("Nie zapisano")), qPrintable(problems.last()));
+        QCOMPARE(problems.last().contains(QStringLiteral("nietknięty")), earlier);
+    }
+
     void eachSpeedStartsALockedReplayToTheEnd_data()
     {
         QTest::addColumn<QStringList>("buttons");  // clicked in turn, each after opening the panel
@@ -160,11 +183,15 @@ private slots:
         for (const char *why : {"wiersz 4", "nie istnieje"}) {
             w.OdtOK->click();
             QVERIFY2(problems.last().contains("a.txt") && problems.last().contains(why), qPrintable(problems.last()));
-            QVERIFY(AtStart(w));
+            // The game in progress stays: board, counter and the move undo takes back.
+            QVERIFY(w.game().pegsLeft() == 31 && w.game().cell(4, 4) == CELL_PEG && ImageMatchesBoard(w));
+            QCOMPARE(w.LBile->text(), QStringLiteral("31"));
             QVERIFY(w.Mapa->isEnabled() && !w.replayRunning() && w.Odt->isVisible());
             QCOMPARE(w.game().logEntry(31, fromRow), Int16(6));
             QFile::remove(QStringLiteral("a.txt"));  // after listing: reading it fails next
         }
+        w.UndoMove();
+        QVERIFY(AtStart(w));
         w.PlikOd->setCurrentRow(1);
         w.OdtOK->click();
         w.TMOdt_Timer();
