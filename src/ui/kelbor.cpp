@@ -8,9 +8,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+
+#include <climits>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -23,9 +27,11 @@
 #include "fittedlabel.h"
 #include "focusstyle.h"
 #include "panel.h"
+#include "textfield.h"
 #include "builtinpictures.h"
 #include "gamefiles.h"
 #include "cursor.h"
+#include "heldkeys.h"
 #include "helpwindow.h"
 #include "movefile.h"
 #include "replay.h"
@@ -194,7 +200,7 @@ QWidget *MakeControl(const ControlDesign &design, QWidget *parent, Kelbor *windo
         break;
     }
     case Kind::TextBox:
-        w = new QLineEdit(caption, parent);
+        w = new TextField(caption, parent);
         break;
     case Kind::Panel:
         w = new Panel(caption, parent);
@@ -236,6 +242,7 @@ bool SamePanel(const char *a, const char *b) { return a == b || (a && b && std::
 
 void Kelbor::buildControls()
 {
+    qApp->installEventFilter(new HeldKeys(this));
     focusStyle_ = new FocusStyle;  // the platform's style, with a focus mark that shows
     focusStyle_->setParent(this);
     buildRows(nullptr);
@@ -334,6 +341,7 @@ void Kelbor::needPanel(const char *name)
         find("FMzapr", FMzapr);
         find("Label2", Label2);
         find("plik", plik);
+        connect(plik, &QLineEdit::returnPressed, this, &Kelbor::ZaprOK_Click);
     }
 }
 
@@ -394,6 +402,17 @@ void Kelbor::Form_Load()
     game_.NewGame();
 }
 
+void Kelbor::TellNoPlayerFolder()
+{
+    std::string folder(PATH_MAX, '\0');
+    folder = ::getcwd(folder.data(), folder.size()) ? folder.c_str() : ".";
+    problem(QStringLiteral("Folder gry"),
+            QStringLiteral("Nie udało się przygotować folderu gracza w katalogu domowym. Gra działa w folderze %1, "
+                           "który nie jest miejscem na trwałe zapisy: zapisane tu ruchy mogą zniknąć albo się nie "
+                           "zapisać. Aby je zachować, podaj przy zapisie pełną ścieżkę do własnego folderu.")
+                .arg(QuotedName(folder)));
+}
+
 void Kelbor::BTNreset_Click()
 {
     game_.NewGame();
@@ -409,8 +428,7 @@ void Kelbor::BTNmata_Click()
 
 void Kelbor::MODanul_Click()
 {
-    if (FMmod)
-        FMmod->hide();
+    closePanel(FMmod, "BTNmata");
 }
 
 void Kelbor::BTNzapr_Click()
@@ -420,16 +438,26 @@ void Kelbor::BTNzapr_Click()
     FMzapr->raise();
 }
 
+// A panel closed while it holds the focus hands it back to the button that
+// opened it, rather than to whatever the chain offers next: a key still held
+// would act there.
+void Kelbor::closePanel(Panel *panel, const char *opener)
+{
+    if (!panel)
+        return;
+    if (panel->isAncestorOf(focusWidget()))
+        built_.value(opener)->setFocus(Qt::OtherFocusReason);
+    panel->hide();
+}
+
 void Kelbor::ZaprAnul_Click()
 {
-    if (FMzapr)
-        FMzapr->hide();
+    closePanel(FMzapr, "BTNzapr");
 }
 
 void Kelbor::ODTAnu_Click()
 {
-    if (Odt)
-        Odt->hide();
+    closePanel(Odt, "BTNOdt");
 }
 
 void Kelbor::BTNOdt_Click()
@@ -509,7 +537,7 @@ void Kelbor::ZaprOK_Click()
         problem(SAVE_TITLE, text);
         return;  // the panel stays open
     }
-    FMzapr->hide();
+    closePanel(FMzapr, "BTNzapr");
 }
 
 bool Kelbor::replayRunning() const
@@ -549,7 +577,7 @@ void Kelbor::startReplayAt(int intervalMs)
     }
     game_.NewGame();
     ApplyMoveFile(moves, game_);
-    Odt->hide();
+    closePanel(Odt, "BTNOdt");
     Mapa->setEnabled(false);
     TMOdt->start();
 }
@@ -596,6 +624,21 @@ void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
     const int row = int(std::floor(position.y())) / TILE_PX + 1;
     if (game_.CellClicked(col, row) != ClickResult::Ignored)
         describeCursor();
+}
+
+void Kelbor::mousePressEvent(QMouseEvent *event)
+{
+    // Qt picks the widget under a press by its position rounded to whole
+    // logical pixels: above 100 % the board's last device pixel, right or
+    // bottom, can round to just outside the board and land here.
+    const QPointF onBoard = event->scenePosition() - QPointF(Mapa->mapTo(this, QPoint(0, 0)));
+    if (Mapa->isEnabled() && onBoard.x() >= 0 && onBoard.y() >= 0 && onBoard.x() < Mapa->width() &&
+        onBoard.y() < Mapa->height()) {
+        Mapa->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::sendEvent(Mapa, event);
+        return;
+    }
+    QWidget::mousePressEvent(event);
 }
 
 void Kelbor::DrawTile(Tile tile, int col, int row)
@@ -683,7 +726,7 @@ void Kelbor::MODzast_Click()
 void Kelbor::MODok_Click()
 {
     needPanel("FMmod");
-    FMmod->hide();
+    closePanel(FMmod, "BTNmata");
     LoadBoardLook();
 }
 

@@ -60,6 +60,10 @@ public:
     void MODok_Click();
     void Pomoc_Click();
 
+    // Tells the player, once the window shows, that the game's folder is
+    // a stand-in: what is saved there may be lost or refused.
+    void TellNoPlayerFolder();
+
     // Additions for the keyboard: take the latest move back, make it again.
     void UndoMove();
     void RedoMove();
@@ -90,11 +94,13 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void buildControls();
     void buildRows(const char *panel);
     void needPanel(const char *name);
+    void closePanel(Panel *panel, const char *opener);
     void describeCursor();
     void showTilePictures();
     static QList<std::pair<QString, QByteArray>> ListedFiles(const char *suffix);

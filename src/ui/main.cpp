@@ -14,6 +14,9 @@ int main(int argc, char *argv[])
     // they stay English and the game goes on.
     peg::LoadQtPolish(app);
     peg::Kelbor window;
+    // The launcher found no folder of the player's to start in.
+    if (QApplication::arguments().contains(QStringLiteral("--no-player-folder")))
+        window.TellNoPlayerFolder();
     window.show();
     return app.exec();
 }

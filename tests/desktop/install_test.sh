@@ -2,13 +2,14 @@
 # SPDX-License-Identifier: MIT
 # cmake --install puts the game where a desktop finds it, with a valid menu
 # entry and metadata. The launcher starts the game in the player's folder
-# with the samples copied there once, or, when that folder cannot be made or
-# filled, in the installed samples, quietly.
+# with each sample copied there once, even when launched several times at
+# once; without such a folder, in a temporary one with --no-player-folder,
+# never in an installed folder it could spoil, and quietly.
 set -euo pipefail
 build="$1"
 work="$(mktemp -d)"
 game=""
-trap '[ -n "$game" ] && kill "$game" 2>/dev/null; rm -rf "$work"' EXIT
+trap '[ -z "$game" ] || kill "$game" 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 app_id=io.github.kelbspegboard.KelbsPegboard
@@ -62,38 +63,118 @@ quiet_launcher() {
         || fail "the launcher complained on its own"
 }
 
+# Same file names as the samples plus the list of copied ones: nothing missing,
+# no temporary copy left behind.
+same_files() { [ "$(ls -A "$1" | sort)" = "$( (ls -A "$2"; echo .samples) | sort)" ]; }
+
 # The player's folder is filled once, never over the player's own file.
 echo "moje" >"$work/keep.cfg"
 mkdir -p "$work/home/kelbs-pegboard" && cp "$work/keep.cfg" "$work/home/kelbs-pegboard/drewno.cfg"
 start XDG_DATA_HOME="$work/home"
 [ "$(readlink "/proc/$game/cwd")" = "$work/home/kelbs-pegboard" ] || fail "the game did not start in the player's folder"
 stop
-[ -f "$work/home/kelbs-pegboard/kamien.cfg" ] || fail "samples not copied"
+same_files "$work/home/kelbs-pegboard" "$prefix/share/kelbs-pegboard" || fail "samples not copied, or a temporary copy left"
 cmp -s "$work/keep.cfg" "$work/home/kelbs-pegboard/drewno.cfg" || fail "the player's own file was overwritten"
-for f in "$work"/home/kelbs-pegboard/.*.part; do
-    [ ! -e "$f" ] || fail "a temporary copy was left behind: $f"
-done
 quiet_launcher
 
-# A home the player cannot write to, and a player's folder that cannot be
-# filled: the game starts in the installed samples and the launcher says
-# nothing. Root writes anywhere, so the player is nobody then.
-if [ "$(id -u)" = 0 ]; then
-    as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    chmod 755 "$work"
-fi
-mkdir -p "$work/ro-home" "$work/ro-data/kelbs-pegboard"
-cp "$work/keep.cfg" "$work/ro-data/kelbs-pegboard/drewno.cfg"
+# Where the launcher starts the game is checked with a stand-in game beside
+# a copy of it, which prints its folder and arguments, so no Qt program
+# starts hundreds of times. One sample name is as awkward as names get.
+fake="$work/fake"
+share="$fake/share/kelbs-pegboard"
+odd=$'-a b\t\\*\xff\xc4\x99.txt'
+mkdir -p "$fake/games" "$share" "$work/tmp" "$work/cwd"
+cp "$prefix/games/kelbs-pegboard-start" "$fake/games/"
+printf '#!/bin/sh\ncd -P . && printf "%%s\\n" "$PWD" "$@"\n' >"$fake/games/kelbs-pegboard"
+chmod +x "$fake/games/kelbs-pegboard"
+cp -p "$prefix/share/kelbs-pegboard/"{pegit.html,drewno.cfg} "$share/"
+echo odd >"$share/$odd"
+chmod 1777 "$work/tmp" "$work/cwd"
+# From an empty scratch folder, which must stay empty.
+launch() {
+    (cd "$work/cwd" && export TMPDIR="$work/tmp" && exec "${as_player[@]}" env "$@" "$fake/games/kelbs-pegboard-start") \
+        >"$work/out" 2>"$work/err"
+}
+run() { launch "$@" && [ ! -s "$work/err" ] || fail "with $* the launcher failed or spoke: $(cat "$work/err")"; }
+
+# Each sample is copied once: one deleted stays deleted, whether copied or
+# found there (an older version's folder has no list), one new in an upgrade
+# arrives, and the help follows the installed one when that is newer. A
+# relative XDG_DATA_HOME does not count.
+p="$work/p/.local/share/kelbs-pegboard"
+mkdir -p "$p" && cp "$work/keep.cfg" "$p/drewno.cfg"
+run XDG_DATA_HOME=data HOME="$work/p"
+[ "$(cat "$work/out")" = "$p" ] || fail "the game runs in $(cat "$work/out"), not in the player's folder"
+cmp -s "$share/$odd" "$p/$odd" || fail "an oddly named sample was not copied"
+rm "$p/drewno.cfg" "$p/$odd"
+for f in no.cfg drewn..cfg; do echo "$f" >"$share/$f"; done  # names only like listed ones
+echo stara >"$p/pegit.html" && touch -d 2000-01-01 "$p/pegit.html"
+run XDG_DATA_HOME=data HOME="$work/p"
+[ ! -e "$p/drewno.cfg" ] && [ ! -e "$p/$odd" ] || fail "a sample the player deleted came back"
+cmp -s "$share/no.cfg" "$p/no.cfg" && cmp -s "$share/drewn..cfg" "$p/drewn..cfg" || fail "a new sample was not copied"
+cmp -s "$share/pegit.html" "$p/pegit.html" || fail "an older help was not replaced"
+echo moje >"$p/pegit.html"
+run XDG_DATA_HOME=data HOME="$work/p"
+cmp -s "$work/keep.cfg" "$p/pegit.html" || fail "a help newer than the installed one was replaced"
+
+# Two or three launches at once on a first start all start in the player's
+# folder and leave no temporary copy. Builtins only here, for speed.
+samples=("$share"/*)
+for n in 2 3; do
+    for ((r = 0; r < 100; r++)); do
+        c="$work/c$n-$r"
+        for ((i = 0; i < n; i++)); do
+            XDG_DATA_HOME="$c" TMPDIR="$work/tmp" "$fake/games/kelbs-pegboard-start" >"$c.$i" 2>&1 &
+        done
+        wait
+        for ((i = 0; i < n; i++)); do
+            IFS= read -rd '' out <"$c.$i" || true
+            [ "$out" = "$c/kelbs-pegboard"$'\n' ] || fail "of $n launches at once one gave: $out"
+        done
+        hidden=("$c"/kelbs-pegboard/.[!.]*) copies=("$c"/kelbs-pegboard/*)
+        [ "${hidden[*]}" = "$c/kelbs-pegboard/.samples" ] && [ ${#copies[@]} = ${#samples[@]} ] \
+            || fail "$n launches at once left: ${hidden[*]} and ${#copies[@]} samples"
+    done
+done
+
+# Without a player's folder the game runs in a fresh temporary folder with
+# --no-player-folder, as root too (root writes anywhere, so its home here is
+# a file), and as nobody, to whom the home and a filled player's folder are
+# read-only. No folder is made from a relative path or an unset HOME.
+mkdir -p "$work/ro-home"
+run XDG_DATA_HOME="$work/ro-data"
 chmod 555 "$work/ro-home" "$work/ro-data/kelbs-pegboard"
-if [ "$(id -u)" != 0 ] && touch "$work/ro-home/x" 2>/dev/null; then
-    fail "cannot make a read-only folder here"
-fi
-for env in "HOME=$work/ro-home" "XDG_DATA_HOME=$work/ro-data"; do
-    start -u XDG_DATA_HOME "$env"
-    [ "$(readlink "/proc/$game/cwd")" = "$prefix/share/kelbs-pegboard" ] \
-        || fail "with $env the game runs in $(readlink "/proc/$game/cwd"), not in the samples"
+chmod 755 "$work"
+[ -e /.local ] || root_local=no
+for who in root nobody; do
+    if [ "$who" = root ]; then
+        [ "$(id -u)" = 0 ] || continue
+        ro=("HOME=$work/keep.cfg")
+    else
+        [ "$(id -u)" != 0 ] || as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+        ro=("HOME=$work/ro-home" "XDG_DATA_HOME=$work/ro-data")
+        ! "${as_player[@]}" touch "$work/ro-home/x" 2>/dev/null || fail "cannot make a read-only folder here"
+    fi
+    start -u XDG_DATA_HOME -u HOME TMPDIR="$work/tmp" "${ro[0]}"
+    [[ "$(readlink "/proc/$game/cwd")" == "$work/tmp/kelbs-pegboard."* ]] \
+        || fail "as $who with ${ro[0]} the game runs in $(readlink "/proc/$game/cwd")"
+    tr '\0' '\n' <"/proc/$game/cmdline" | grep -qx -- --no-player-folder || fail "the game was not told it has no player's folder"
     stop
     quiet_launcher
+    for env in "${ro[@]}" "" HOME=home XDG_DATA_HOME=data; do
+        run -u XDG_DATA_HOME -u HOME $env
+        [[ "$(cat "$work/out")" == "$work/tmp/kelbs-pegboard."??????$'\n--no-player-folder' ]] \
+            || fail "as $who with ${env:-no HOME} the game started as: $(cat "$work/out")"
+        same_files "$(head -n1 "$work/out")" "$share" || fail "the temporary folder was not filled"
+    done
+    # Not even a temporary folder: only installed samples this user cannot write to will do.
+    if launch -u XDG_DATA_HOME -u HOME TMPDIR="$work/none"; then
+        ! "${as_player[@]}" test -w "$share" && [ ! -s "$work/err" ] \
+            && [ "$(cat "$work/out")" = "$share"$'\n--no-player-folder' ] || fail "as $who the game started as: $(cat "$work/out")"
+    else
+        "${as_player[@]}" test -w "$share" && [ ! -s "$work/out" ] && [ -s "$work/err" ] || fail "as $who the launcher failed"
+    fi
 done
-[ -z "$(ls -A "$work/ro-home")" ] || fail "something was written to the read-only home"
+[ -z "$(find "$work/ro-home" "$work/cwd" -mindepth 1)" ] || fail "something was written to the read-only home or the current folder"
+[ -z "${root_local:-}" ] || [ ! -e /.local ] || fail "/.local was made"
 echo "install test passed"

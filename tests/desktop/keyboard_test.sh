@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The real program played with the keyboard alone: the worked example by
-# arrow keys and Space, saved through the panel by Tab and typing, the file
-# compared with the sample, then one move taken back with Ctrl+Z.
+# arrow keys and Space, undo and redo, saved through the panel by typing and
+# Enter, the file compared with the sample, then replayed by a held Space.
 source "$(dirname "$0")/lib.sh"
 SAMPLES="$3"
 
@@ -25,12 +25,18 @@ screenshot
 expect_cell 4 4 "$TILES/pelny.png"
 expect_cell 2 3 "$TILES/pusty.png"
 
+keys ctrl+z             # the second jump taken back
 keys Tab Tab space      # Reset, then "Zapisz Ruchy": the save panel opens
 keys Tab ctrl+a         # the file name
 xdotool type --delay 20 "klawiatura.txt"
-keys Tab space          # its OK
+keys ctrl+z ctrl+y      # in the field both edit the name and never the game
+keys Return             # Enter saves, as OK does
 saved="$WORK/game/klawiatura.txt"
 [ -f "$saved" ] || fail "no file was saved: $(cat "$WORK/game.log")"
+[ "$(sed -n 2p "$saved" | tr -d ' \r')" = 31 ] || fail "Ctrl+Y in the name field made a move again"
+
+keys ctrl+y             # on the window: the jump made again
+keys space Tab Return   # the save panel again, its field, Enter
 cmp "$saved" "$SAMPLES/przyklad.txt" || fail "the saved file differs from przyklad.txt: $(od -c "$saved" | head)"
 
 keys ctrl+z
@@ -39,4 +45,15 @@ expect_cell 2 3 "$TILES/pelny.png"
 expect_cell 3 3 "$TILES/pelny.png"
 expect_cell 4 3 "$TILES/pusty.png"
 expect_cell 4 4 "$TILES/pelny.png"
+
+# A held Space on "szybko": the replay closes the panel under the key, and
+# the repeats must press nothing else (the help, "Odtwórz" again).
+keys Tab space          # "Odtwórz", from "Zapisz Ruchy" where the save left the focus
+keys Tab Tab Tab Tab    # the list, OK, Anuluj, szybko
+xdotool keydown space; sleep 1.5; xdotool keyup space; sleep 0.3
+[ -z "$(xdotool search --name '^Pomoc' 2>/dev/null)" ] || fail "the held Space opened the help"
+screenshot
+expect_cell 4 4 "$TILES/pelny.png"   # the replayed game, no panel over it
+expect_cell 4 2 "$TILES/pusty.png"
+expect_cell 2 3 "$TILES/pusty.png"
 echo "desktop keyboard test passed"

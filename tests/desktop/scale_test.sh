@@ -53,6 +53,15 @@ convert "$WORK/shot.png" -crop "1x$((7 * CELL))+$((WIN_X + OFFSET + 7 * CELL))+$
     -format '%[fx:maxima.r*255],%[fx:maxima.g*255],%[fx:maxima.b*255]' info: >"$WORK/edge"
 [ "$(cat "$WORK/edge")" = "0,0,0" ] && fail "a black column right of the board: the board image is too small"
 
+# The board's last device pixels, right and bottom, belong to its last cells.
+click_at $((WIN_X + $(last_px 7))) $((WIN_Y + $(last_px 3)))
+screenshot
+expect_device_cell 7 3 aktual
+click_at $((WIN_X + $(last_px 3))) $((WIN_Y + $(last_px 7)))
+screenshot
+expect_device_cell 3 7 aktual
+expect_device_cell 7 3 pelny
+
 click_at $((WIN_X + $(last_px 2))) $((WIN_Y + $(last_px 4)))    # bottom-right pixel of (2, 4)
 screenshot
 expect_device_cell 2 4 aktual

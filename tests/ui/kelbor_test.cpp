@@ -61,7 +61,7 @@ private slots:
             {"OdtOK", "QPushButton", "Odt", 120, 2880, 615, 375, "OK", true},
             {"ODTAnu", "QPushButton", "Odt", 1080, 2880, 615, 375, "Anuluj", true},
             {"Label2", "peg::FittedLabel", "FMzapr", 120, 240, 1575, 255, "Plik z zapisem ruchów", true},
-            {"plik", "QLineEdit", "FMzapr", 120, 480, 1575, 285, "wynik.txt", true},
+            {"plik", "peg::TextField", "FMzapr", 120, 480, 1575, 285, "wynik.txt", true},
             {"ZaprOK", "QPushButton", "FMzapr", 120, 960, 495, 255, "OK", true},
             {"ZaprAnul", "QPushButton", "FMzapr", 960, 960, 735, 255, "Anuluj", true},
         };
@@ -269,6 +269,15 @@ private slots:
         QCOMPARE(onScreen(w), w.renderer().image());  // the screen shows the persistent image
     }
 
+    void withoutAPlayersFolderTheGameSaysWhereItRuns()
+    {
+        ScratchFolder folder;
+        TestWindow w;
+        Problems problems(w);
+        w.TellNoPlayerFolder();
+        QVERIFY2(problems.last().contains(QDir(folder.dir.path()).dirName()), qPrintable(problems.last()));
+    }
+
     void withNoFilesThePanelButtonsOnlyOpenPanels()
     {
         ShownKelbor w;
@@ -354,6 +363,29 @@ private slots:
         Press(w, pixel);
         QCOMPARE(QPoint(w.game().selectedCol(), w.game().selectedRow()), cell);
         QCOMPARE(Cell(onScreen(w), cell.x(), cell.y()), w.renderer().tileImage(Tile::Aktual));
+    }
+
+    // Above 100 % Qt hands a press on the board's last device pixel to the
+    // window when it rounds to the next logical pixel; the fraction stays.
+    void aPressRoundedOffTheBoardsEdgeReachesItsLastCellUnlessLocked()
+    {
+        ShownKelbor w;
+        const auto pressAt = [&](QPointF onMapa) {
+            const QPointF scene = onMapa + QPointF(w.Mapa->mapTo(&w, QPoint(0, 0)));
+            QMouseEvent press(QEvent::MouseButtonPress, scene, scene, w.mapToGlobal(scene), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&w, &press);
+        };
+        w.Mapa->setEnabled(false);  // as while a replay runs
+        pressAt({419.5, 180});
+        QVERIFY(!w.game().hasSelection());
+        w.Mapa->setEnabled(true);
+        pressAt({420, 180});  // past the board
+        QVERIFY(!w.game().hasSelection());
+        pressAt({419.5, 180});
+        QCOMPARE(QPoint(w.game().selectedCol(), w.game().selectedRow()), QPoint(7, 4));
+        pressAt({180, 419.5});
+        QCOMPARE(QPoint(w.game().selectedCol(), w.game().selectedRow()), QPoint(4, 7));
     }
 
     void aMoveByMouseRedrawsItsCellsAndTheCounter()
