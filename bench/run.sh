@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/setup.sh"
 install_missing
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD" -j"$(nproc)" --target bench_core bench_ui startup_probe bare_probe startup_runner >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target bench_core bench_ui startup_probe bare_probe startup_runner look_probe >/dev/null
 B="$BUILD/bench"
 work="$(mktemp -d)"; xvfb=""
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
@@ -61,3 +61,31 @@ read -r _ _ gkib _ bkib _ mratio <<<"$(sed -n 2p "$work/startup.txt")"
 row "start-up to board drawn: game / bare window (medians; median of paired ratios)" "$gms ms / $bms ms; ${sratio}x" "<= 1.10x"
 row "start-up instructions (callgrind): game / bare window" "$gi M / $bi M = ${iratio}x" "<= 1.25x"
 row "resident memory then: game / bare window" "$gkib KiB / $bkib KiB = ${mratio}x" "<= 1.15x"
+
+# Looks of large pictures, each named four times with an @2x companion: the
+# formats decoded whole are refused from their header, PNG and sequential
+# JPEG are read in part; the last row is the largest picture decoded whole.
+mkdir -p "$work/looks"
+big="$work/looks/big.ppm"
+convert -size 5790x5790 xc:darkgreen -fill yellow -draw 'rectangle 0,0 119,119' "$big"
+look_row() {
+    local what="$1" pic="$2"
+    cp "$pic" "${pic%.*}@2x.${pic##*.}"
+    read -r ms mb outcome <<<"$(QT_QPA_PLATFORM=offscreen "$B/look_probe" "$pic" 2>/dev/null)"
+    row "a look of $what pictures and their @2x: time, peak memory ($outcome)" "$ms ms, $mb MB" "<= 1000 ms, <= 64 MB"
+}
+for f in webp gif tiff png; do convert "$big" -compress zip "$work/looks/p.$f"; done
+convert "$big" -compress none "$work/looks/plain.pgm"
+convert "$big" -interlace JPEG "$work/looks/prog.jpg"
+convert "$big" -interlace none "$work/looks/seq.jpg"
+convert "$big" -interlace PNG "$work/looks/inter.png"
+convert "$big" -crop 1024x1024+0+0 +repage "$work/looks/limit.bmp"
+look_row "5790 x 5790 WebP" "$work/looks/p.webp"
+look_row "5790 x 5790 GIF" "$work/looks/p.gif"
+look_row "5790 x 5790 TIFF" "$work/looks/p.tiff"
+look_row "5790 x 5790 plain PGM ($(( $(stat -c %s "$work/looks/plain.pgm") >> 20 )) MB)" "$work/looks/plain.pgm"
+look_row "5790 x 5790 progressive JPEG" "$work/looks/prog.jpg"
+look_row "5790 x 5790 interlaced PNG" "$work/looks/inter.png"
+look_row "5790 x 5790 PNG" "$work/looks/p.png"
+look_row "5790 x 5790 sequential JPEG" "$work/looks/seq.jpg"
+look_row "1024 x 1024 BMP (the most decoded whole)" "$work/looks/limit.bmp"

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QLocale>
 
 #include <cerrno>
 #include <utility>
@@ -64,35 +65,93 @@ QString PictureErrorText(QImageReader::ImageReaderError error)
                              .toStdString());
 }
 
+// A JPEG whose frame is sequential (baseline or extended): Qt's reader then
+// decodes the rows down to the corner and no more. A progressive or other
+// multi-scan JPEG is held whole in memory before any row comes out.
+bool IsSequentialJpeg(const QByteArray &data)
+{
+    const auto at = [&](qsizetype i) { return i < data.size() ? int(quint8(data[i])) : -1; };
+    if (at(0) != 0xFF || at(1) != 0xD8)
+        return false;
+    for (qsizetype i = 2; at(i) == 0xFF;) {
+        const int marker = at(i + 1);
+        if (marker == 0xFF) {  // a fill byte
+            ++i;
+            continue;
+        }
+        if (marker == 0xC0 || marker == 0xC1)
+            return true;
+        // Any other frame start, or the scan or the end before a frame.
+        if ((marker >= 0xC2 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) ||
+            marker == 0xDA || marker == 0xD9 || marker < 0)
+            return false;
+        i += 2 + (at(i + 2) << 8 | at(i + 3));
+    }
+    return false;
+}
+
+// Says whether the reader can cut the picture while decoding it; refuses a
+// picture it would have to decode whole when that would cost too much. A
+// size the data does not give yet (a TIFF's directory may lie at its end)
+// passes here.
+bool CutWhileDecoding(QImageReader &reader, const QByteArray &data, const char *role, const std::string &name)
+{
+    const bool cuts =
+        reader.supportsOption(QImageIOHandler::ClipRect) && (reader.format() != "jpeg" || IsSequentialJpeg(data));
+    const QSize size = reader.size();
+    if (!cuts && size.isValid() && qint64(size.width()) * size.height() > MAX_WHOLE_DECODE_PIXELS)
+        Refuse(role, name,
+               QStringLiteral("obrazek jest zbyt duży (%1 × %2 pikseli): w tym formacie gra wczytuje obrazki do %3 "
+                              "pikseli, na przykład %4 × %4")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .arg(QLocale(QLocale::Polish).toString(MAX_WHOLE_DECODE_PIXELS))
+                   .arg(MAX_WHOLE_DECODE_SIDE));
+    return cuts;
+}
+
 // side is the block a cell shows: 60, or 120 for the picture for screens above 100 %.
 // With optional set, a missing file is no picture rather than a refusal.
 QImage LoadPicture(const std::string &name, const char *role, int side, bool optional = false)
 {
     if (name.empty())
         return QImage();  // an empty picture: the cell shows the holder's background
+    // The start first: a picture too large to decode whole is refused before
+    // the rest of a large file is read. PNG has its own reader of the corner.
     std::string bytes;
-    if (const FileError e = ReadWholeFile(name, MAX_PICTURE_FILE_BYTES, bytes)) {
+    FileError e = ReadFileStart(name, PICTURE_HEAD_BYTES, bytes);
+    if (!e && bytes.size() == PICTURE_HEAD_BYTES) {
+        QByteArray head = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+        if (!head.startsWith("\x89PNG")) {
+            QBuffer buffer(&head);
+            buffer.open(QIODevice::ReadOnly);
+            QImageReader reader(&buffer);
+            CutWhileDecoding(reader, head, role, name);
+        }
+        e = ReadWholeFile(name, MAX_PICTURE_FILE_BYTES, bytes);
+    }
+    if (e) {
         if (optional && e.code == ENOENT)
             return QImage();
         Refuse(role, name, QString::fromStdString(ReadFailureText(e)));
     }
-    QByteArray data = QByteArray::fromStdString(bytes);
-    bytes = std::string();
+    QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));  // no copy
     const QRect cell(0, 0, side, side);
     if (QImage corner = ReadPngCorner(data, cell.size()); !corner.isNull())
         return corner;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);  // the content decides the format, not the name
-    const QSize size = reader.size();
-    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) << 20;
-    if (size.isValid() && limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
-        Refuse(role, name, QStringLiteral("obrazek jest zbyt duży (%1 × %2 pikseli)").arg(size.width()).arg(size.height()));
     // Only the cell-sized corner is ever shown; formats that can decode just
     // that part do, the others are cut before the next picture is read.
-    if (size.isValid())
+    const QSize size = reader.size();
+    if (CutWhileDecoding(reader, data, role, name) && size.isValid())
         reader.setClipRect(cell.intersected(QRect(QPoint(0, 0), size)));
+    // Where the data gave no size, Qt's own limit keeps the decode bounded.
+    const int allocationLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(int(MAX_WHOLE_DECODE_PIXELS * 4 >> 20));
     QImage image = reader.read();
+    QImageReader::setAllocationLimit(allocationLimit);
     if (image.isNull())
         Refuse(role, name, PictureErrorText(reader.error()));
     if (image.width() > side || image.height() > side)

@@ -39,6 +39,15 @@ BoardLookFile ParseBoardLook(const std::string &content);
 // Beside each picture name.ext, a picture name@2x.ext, where there is one,
 // is read too (its 120-pixel block) for screens above 100 %; a damaged one
 // refuses the look like any other picture.
+// Every format but PNG and sequential JPEG is decoded whole before its
+// corner is cut: past this many pixels (4 MiB decoded, some 20 ms here) such
+// a picture is refused before decoding, so a look and its @2x pictures,
+// eight at most, apply within a second.
+inline constexpr int MAX_WHOLE_DECODE_SIDE = 1024;
+inline constexpr qint64 MAX_WHOLE_DECODE_PIXELS = qint64(MAX_WHOLE_DECODE_SIDE) * MAX_WHOLE_DECODE_SIDE;
+// Enough of a picture's start for any header to give its size.
+inline constexpr std::size_t PICTURE_HEAD_BYTES = 64 << 10;
+
 struct BoardLookPictures {
     std::array<QImage, 4> byTile;  // indexed by Tile
     std::array<QImage, 4> twice;   // null where there is no @2x picture

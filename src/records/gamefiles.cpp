@@ -81,12 +81,16 @@ int WriteAll(int fd, const std::string &bytes, off_t offset)
     return 0;
 }
 
-int ReadAll(int fd, std::size_t limit, std::string &out)
+// With cut set, what lies past limit is left unread rather than refused.
+int ReadAll(int fd, std::size_t limit, std::string &out, bool cut = false)
 {
     out.clear();
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const std::size_t want = cut ? std::min(sizeof buffer, limit - out.size()) : sizeof buffer;
+        if (want == 0)
+            return 0;
+        const ssize_t n = ::read(fd, buffer, want);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -166,7 +170,9 @@ std::vector<std::string> ListFiles(const std::string &suffix)
     return names;
 }
 
-FileError ReadWholeFile(const std::string &name, std::size_t limit, std::string &content)
+namespace {
+
+FileError ReadRegularFile(const std::string &name, std::size_t limit, std::string &content, bool cut)
 {
     // Non-blocking, so that opening a pipe with no writer does not hang.
     Fd fd(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -179,9 +185,21 @@ FileError ReadWholeFile(const std::string &name, std::size_t limit, std::string 
         return FileFault(EISDIR);
     if (!S_ISREG(st.st_mode))
         return FileFault(ERR_NOT_REGULAR);
-    if (const int e = ReadAll(fd.get(), limit, content))
+    if (const int e = ReadAll(fd.get(), limit, content, cut))
         return FileFault(e);
     return {};
+}
+
+} // namespace
+
+FileError ReadWholeFile(const std::string &name, std::size_t limit, std::string &content)
+{
+    return ReadRegularFile(name, limit, content, false);
+}
+
+FileError ReadFileStart(const std::string &name, std::size_t limit, std::string &content)
+{
+    return ReadRegularFile(name, limit, content, true);
 }
 
 FileError WriteWholeFile(const std::string &name, const std::string &bytes)

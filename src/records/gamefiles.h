@@ -38,6 +38,10 @@ std::vector<std::string> ListFiles(const std::string &suffix);
 // refused without waiting on it.
 FileError ReadWholeFile(const std::string &name, std::size_t limit, std::string &content);
 
+// The first bytes of a regular file, at most limit of them, checked as
+// ReadWholeFile checks: a picture's header, read before all of it.
+FileError ReadFileStart(const std::string &name, std::size_t limit, std::string &content);
+
 // Writes bytes as the whole new content of the file. A new file is written
 // beside the old one and renamed over it, so the old one stays whole until
 // the new one is complete on disk. Where the folder takes no new file but

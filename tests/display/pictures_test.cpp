@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QPainter>
 
 #include <sys/resource.h>
@@ -18,6 +19,7 @@
 #include <string>
 
 #include "boardlook.h"
+#include "gamefiles.h"
 #include "pngcorner.h"
 
 using namespace peg;
@@ -224,6 +226,78 @@ TEST(BoardLookPictures, RefuseALookWhoseAt2xPictureIsDamaged)
             EXPECT_NE(std::string(e.what()).find("p@2x.png"), std::string::npos) << e.what();
             EXPECT_NE(std::string(e.what()).find("piona"), std::string::npos) << e.what();
         }
+    }
+}
+
+QByteArray Written(const QImage &img, const char *format, bool progressive = false)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(writer.write(img)) << format;
+    return buffer.data();
+}
+
+// The header of a GIF of that size with one empty image: no writer in Qt.
+QByteArray GifHeader(int width, int height)
+{
+    const auto le16 = [](int v) { return QByteArray(1, char(v & 255)) + QByteArray(1, char(v >> 8)); };
+    QByteArray gif = "GIF89a" + le16(width) + le16(height) + QByteArray("\x80\0\0", 3) + QByteArray(6, '\0');
+    gif += "," + le16(0) + le16(0) + le16(width) + le16(height) + QByteArray("\0\x02\x01\x2c\0;", 7);
+    return gif;
+}
+
+// Formats decoded whole are refused past the limit before decoding, saying
+// the size; at the limit they are read; PNG and sequential JPEG, read in
+// part, have no such limit.
+TEST(BoardLookPictures, RefuseBeforeDecodingWhatWouldBeDecodedWholeAndTooLarge)
+{
+    const int side = MAX_WHOLE_DECODE_SIDE;
+    const QImage over = Pattern({side + 1, side}, QImage::Format_RGB32);
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        bool refused;
+    } cases[] = {
+        {"WebP", Written(over, "webp"), true},
+        {"TIFF", Written(over, "tiff"), true},
+        {"GIF", GifHeader(5790, 5790), true},
+        {"plain PGM", "P2\n5790 5790\n255\n0 0 0\n", true},
+        {"progressive JPEG", Written(over, "jpeg", true), true},
+        {"BMP at the limit", Written(Pattern({side, side}, QImage::Format_RGB32), "bmp"), false},
+        {"sequential JPEG", Written(Pattern({5000, 1000}, QImage::Format_RGB32), "jpeg"), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        LookFolder folder;
+        BoardLookFile look;
+        look.pelny = folder.put("p", c.bytes);
+        try {
+            const BoardLookPictures p = LoadBoardLookPictures(look);
+            EXPECT_FALSE(c.refused);
+            EXPECT_EQ(p.byTile[std::size_t(Tile::Pelny)].size(), QSize(60, 60));
+        } catch (const BoardLookError &e) {
+            EXPECT_TRUE(c.refused) << e.what();
+            EXPECT_NE(std::string(e.what()).find("zbyt duży"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(" pikseli"), std::string::npos) << e.what();
+        }
+    }
+}
+
+// A large file whose header says too many pixels is refused for those,
+// from its start, before the rest is read.
+TEST(BoardLookPictures, ReadTheStartOfALargePictureFirst)
+{
+    LookFolder folder;
+    BoardLookFile look;
+    look.pelny = folder.put("p.pgm", "P5\n5790 5790\n255\n");
+    ASSERT_EQ(::truncate(look.pelny.c_str(), off_t(MAX_PICTURE_FILE_BYTES) + 1), 0);  // past what is ever read whole
+    try {
+        LoadBoardLookPictures(look);
+        ADD_FAILURE() << "the look was accepted";
+    } catch (const BoardLookError &e) {
+        EXPECT_NE(std::string(e.what()).find("5790 × 5790 pikseli"), std::string::npos) << e.what();
     }
 }
 
