@@ -8,6 +8,7 @@
 // edges. Every look has its own fixed seed.
 
 #include "colours.h"
+#include "tilesize.h"
 #include "xorshift.h"
 
 #include <QDir>
@@ -24,7 +25,7 @@
 
 namespace {
 
-constexpr int TILE = 60;
+constexpr int TILE = peg::TILE_PX;
 constexpr double PI = 3.14159265358979323846;
 constexpr double CX = TILE / 2.0;  // hole centre, the middle of the tile
 constexpr double CY = TILE / 2.0;

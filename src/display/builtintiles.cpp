@@ -4,6 +4,7 @@
 // so every run draws the same board.
 #include "builtintiles.h"
 #include "colours.h"
+#include "tilesize.h"
 #include "xorshift.h"
 
 #include <QPainter>
@@ -17,13 +18,12 @@
 namespace peg {
 namespace {
 
-constexpr int TILE_SIZE = 60;
 constexpr int ICON_SIZE = 32;
 
 // Device pixels per tile pixel while a tile is drawn; every shape is given
 // in the 60-pixel tile's coordinates. Drawing happens on one thread only.
 int scale = 1;
-int Side() { return TILE_SIZE * scale; }
+int Side() { return TILE_PX * scale; }
 
 using Grain = XorShift32;
 
@@ -186,8 +186,8 @@ Canvas Background()
     Canvas canvas(std::size_t(Side() * Side()));
     Grain grain(GRAIN_SEED);
     // One grain value per tile pixel, covering scale by scale device pixels.
-    for (int y = 0; y < TILE_SIZE; ++y)
-        for (int x = 0; x < TILE_SIZE; ++x) {
+    for (int y = 0; y < TILE_PX; ++y)
+        for (int x = 0; x < TILE_PX; ++x) {
             const int v = 100 + grain.below(61);
             const Rgb p{float(v), float(v - 51), float(std::max(0, v - 153))};
             for (int j = 0; j < scale; ++j)

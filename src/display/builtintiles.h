@@ -21,6 +21,6 @@ QImage BuiltinIcon();
 QImage BuiltinIconAt(int size);
 
 // Every size the icon is drawn at, for menus, title bars and task bars.
-inline constexpr int ICON_SIZES[] = {16, 22, 32, 48, 64, 128, 256};
+inline constexpr int ICON_SIZES[] = {PEG_ICON_SIZES};  // from the build's one list
 
 } // namespace peg

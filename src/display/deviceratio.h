@@ -5,10 +5,12 @@
 
 #include <cmath>
 
+#include "tilesize.h"
+
 namespace peg {
 
 // A board cell's side in device pixels on a screen at this ratio.
-inline int DeviceCellPx(double ratio, int tilePx = 60)
+inline int DeviceCellPx(double ratio, int tilePx = TILE_PX)
 {
     return int(std::lround(tilePx * ratio));
 }

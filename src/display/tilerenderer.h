@@ -10,10 +10,10 @@
 #include <utility>
 
 #include "game.h"
+#include "tilesize.h"
 
 namespace peg {
 
-inline constexpr int TILE_PX = 60;
 inline constexpr int BOARD_PX = 7 * TILE_PX;
 
 // Owns the board's persistent off-screen image and the four tile pictures

@@ -21,7 +21,7 @@ for f in games/kelbs-pegboard games/kelbs-pegboard-start share/applications/$app
          share/kelbs-pegboard/pegit.html share/kelbs-pegboard/drewno.cfg share/kelbs-pegboard/pelna-gra.txt; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
-for size in 16 22 32 48 64 128 256; do
+for size in ${ICON_SIZES:?set by ctest from the build}; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/kelbs-pegboard.png"
     [ -f "$icon" ] || fail "no ${size}-pixel icon"
     [ "$(identify -format %wx%h "$icon")" = "${size}x${size}" ] || fail "the $size icon has the wrong size"

@@ -45,7 +45,7 @@ done
 [ -x "$root/usr/games/kelbs-pegboard" ] && [ -x "$root/usr/games/kelbs-pegboard-start" ] \
     || fail "the program or the launcher is not executable"
 file "$root/usr/games/kelbs-pegboard" | grep -q ', stripped' || fail "the program is not stripped"
-for size in 16 22 32 48 64 128 256; do
+for size in ${ICON_SIZES:?set by ctest from the build}; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/kelbs-pegboard.png"
     [ -f "$icon" ] && [ "$(identify -format %wx%h "$icon")" = "${size}x${size}" ] \
         || fail "no ${size}x${size} icon"
