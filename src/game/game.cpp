@@ -158,7 +158,7 @@ ClickResult Game::CellClicked(int col, int row)
     return ClickResult::Moved;
 }
 
-bool Game::Undo()
+bool Game::CanUndo() const
 {
     if (pegsLeft_ >= START_PEGS)
         return false;
@@ -167,15 +167,26 @@ bool Game::Undo()
     const int fromR = logEntry(slot, fromRow);
     const int toC = logEntry(slot, toCol);
     const int toR = logEntry(slot, toRow);
-    const int midC = (fromC + toC) / 2;
-    const int midR = (fromR + toR) / 2;
     const int dc = toC - fromC;
     const int dr = toR - fromR;
     const bool jump = (dc == 0 && (dr == 2 || dr == -2)) || (dr == 0 && (dc == 2 || dc == -2));
     // Moves logged by play always fit; a recorded game loaded over a played
     // one need not, and its move must not put pegs where there is no hole.
-    if (!jump || cell(fromC, fromR) != CELL_EMPTY || cell(midC, midR) != CELL_EMPTY || cell(toC, toR) != CELL_PEG)
+    return jump && cell(fromC, fromR) == CELL_EMPTY && cell((fromC + toC) / 2, (fromR + toR) / 2) == CELL_EMPTY &&
+           cell(toC, toR) == CELL_PEG;
+}
+
+bool Game::Undo()
+{
+    if (!CanUndo())
         return false;
+    const int slot = pegsLeft_;
+    const int fromC = logEntry(slot, fromCol);
+    const int fromR = logEntry(slot, fromRow);
+    const int toC = logEntry(slot, toCol);
+    const int toR = logEntry(slot, toRow);
+    const int midC = (fromC + toC) / 2;
+    const int midR = (fromR + toR) / 2;
 
     // The move's own drawing run backwards; the highlight goes in the same refresh.
     if (hasSelection())
@@ -200,7 +211,7 @@ bool Game::Undo()
 
 bool Game::Redo()
 {
-    if (redoLeft_ == 0)
+    if (!CanRedo())
         return false;
     // Nothing changes the board between an undo and its redo without ending
     // the list, so the move is legal again and both clicks take.

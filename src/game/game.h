@@ -88,6 +88,10 @@ public:
     // changing nothing, when no move taken back is left.
     bool Redo();
 
+    // Whether Undo or Redo would do anything now.
+    bool CanUndo() const;
+    bool CanRedo() const { return redoLeft_ > 0; }
+
     Int16 cell(int col, int row) const;
     Int16 pegsLeft() const { return pegsLeft_; }
     bool hasSelection() const { return selection_[0] == 1; }

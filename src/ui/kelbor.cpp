@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
+#include <QAction>
 #include <QTimer>
 
 #include <climits>
@@ -273,12 +273,20 @@ void Kelbor::buildControls()
     connect(Mapa, &BoardPicture::cursorMoved, this, &Kelbor::describeCursor);
     // Queued, so the icon goes out after the board's first picture.
     connect(Mapa, &BoardPicture::firstPainted, this, &Kelbor::giveIcon, Qt::QueuedConnection);
-    const auto shortcut = [this](QKeySequence keys, void (Kelbor::*handler)()) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    // Actions of the window, in no menu: only their keys show them. The keys
+    // are the same on every desktop, whatever its own redo key is.
+    const auto action = [this](const char *name, QList<QKeySequence> keys, void (Kelbor::*handler)()) {
+        auto *a = new QAction(this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcuts(keys);
+        a->setEnabled(false);
+        addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
     };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &Kelbor::UndoMove);
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &Kelbor::RedoMove);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &Kelbor::RedoMove);
+    undoAction_ = action("undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &Kelbor::UndoMove);
+    redoAction_ = action("redo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                         &Kelbor::RedoMove);
     LBile->setAccessibleName(QStringLiteral("Pozostało: 32"));
 
     TMOdt = new QTimer(Mapa);
@@ -580,12 +588,20 @@ void Kelbor::startReplayAt(int intervalMs)
     closePanel(Odt, "BTNOdt");
     Mapa->setEnabled(false);
     TMOdt->start();
+    updateActions();
 }
 
 void Kelbor::endReplay()
 {
     TMOdt->stop();
     Mapa->setEnabled(true);
+    updateActions();
+}
+
+void Kelbor::updateActions()
+{
+    undoAction_->setEnabled(!replayRunning() && game_.CanUndo());
+    redoAction_->setEnabled(!replayRunning() && game_.CanRedo());
 }
 
 void Kelbor::TMOdt_Timer()
@@ -663,6 +679,8 @@ void Kelbor::ShowCount(Int16 pegsLeft)
     LBile->setText(QString::number(pegsLeft));
     LBile->setAccessibleName(QStringLiteral("Pozostało: %1").arg(pegsLeft));
     LBile->repaint();
+    if (TMOdt)  // every move made, taken back or made again, and every new game, shows its count
+        updateActions();
 }
 
 QString Kelbor::CellDescription(int col, int row) const
@@ -685,12 +703,14 @@ void Kelbor::UndoMove()
 {
     if (!replayRunning() && game_.Undo())
         describeCursor();
+    updateActions();
 }
 
 void Kelbor::RedoMove()
 {
     if (!replayRunning() && game_.Redo())
         describeCursor();
+    updateActions();  // the move made again ended the list for a moment
 }
 
 void Kelbor::FLmod_Click()

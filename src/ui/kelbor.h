@@ -12,6 +12,7 @@
 #include "game.h"
 #include "tilerenderer.h"
 
+class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -113,10 +114,23 @@ private:
     bool readGameFile(const std::string &name, const QString &title, std::string &content);
     void LoadBoardLook();
     void giveIcon();
+    void updateActions();
 
     // The controls the handlers use, by their names in the window's design;
     // the window builds them from one table, a panel's when it is first
-    // needed (null until then).
+    // needed (null until then). What the names stand for:
+    // Mapa: the board. Label1 "Pozostało :" and LBile, the count beside it.
+    // PCnieuzyt, PCpusty, PCpelny, PCaktual: the four tile pictures (no
+    // hole, empty hole, peg, selected peg), in a frame never shown.
+    // Buttons under the board: BTNreset, Pomoc (help), BTNmata (looks),
+    // BTNOdt (replay), BTNzapr (save).
+    // Odt: the replay panel; PlikOd its file list; SPDQ, SPDM, SPDSL the
+    // speeds (szybko, średnio, wolno); OdtOK start at the last speed; ODTAnu close.
+    // FMmod: the look panel; FLmod its list; MODnazwa the chosen look's
+    // name; MODzast apply; MODok apply and close; MODanul close.
+    // FMzapr: the save panel; Label2 its caption; plik the file name;
+    // ZaprOK save; ZaprAnul close.
+    // TMOdt: the replay's timer.
     BoardPicture *Mapa = nullptr;
     QLabel *PCnieuzyt = nullptr, *PCpusty = nullptr, *PCpelny = nullptr, *PCaktual = nullptr;
     QLabel *Label1 = nullptr, *LBile = nullptr, *Label2 = nullptr;
@@ -125,6 +139,7 @@ private:
     ElidedLabel *MODnazwa = nullptr;
     QLineEdit *plik = nullptr;
     QTimer *TMOdt = nullptr;
+    QAction *undoAction_ = nullptr, *redoAction_ = nullptr;  // enabled when there is a move to take back, make again
     FocusStyle *focusStyle_ = nullptr;
     QHash<QByteArray, QWidget *> built_;
     QList<std::pair<int, QWidget *>> focusOrder_;

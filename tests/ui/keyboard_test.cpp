@@ -2,6 +2,7 @@
 // Keyboard play, taking moves back, panels to the front, and what a screen
 // reader is told: additions a player who uses the mouse never meets.
 #include <QAccessible>
+#include <QAction>
 #include <QAccessibleInterface>
 
 #include "movefile.h"
@@ -82,19 +83,27 @@ private slots:
     void theWorkedExampleByKeysSavesTheSampleAndUndoesAMove()
     {
         ShownKelbor w;
+        QAction *undo = w.find<QAction>("undo"), *redo = w.find<QAction>("redo");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         w.Mapa->setFocus();
         KeyCell(w, 4, 2);
         KeyCell(w, 4, 4);
         KeyCell(w, 2, 3);
         KeyCell(w, 4, 3);
         QCOMPARE(QByteArray::fromStdString(FormatMoveFile(w.game())), ReadFile(QStringLiteral(SAMPLES_DIR "/przyklad.txt")));
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(w.game().cell(2, 3) == CELL_PEG && w.game().cell(3, 3) == CELL_PEG && w.game().cell(4, 3) == CELL_EMPTY);
         QCOMPARE(w.LBile->text(), QStringLiteral("31"));
-        QVERIFY(ImageMatchesBoard(w));
+        QVERIFY(ImageMatchesBoard(w) && redo->isEnabled());
         QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(QByteArray::fromStdString(FormatMoveFile(w.game())), ReadFile(QStringLiteral(SAMPLES_DIR "/przyklad.txt")));
+        QVERIFY(!redo->isEnabled());
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!undo->isEnabled() && redo->isEnabled());
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(undo->isEnabled() && redo->isEnabled());  // one move still to make again
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(w.game().pegsLeft(), Int16(30));
     }
@@ -109,12 +118,14 @@ private slots:
         w.SPDM->click();
         w.TMOdt_Timer();
         QCOMPARE(w.game().pegsLeft(), Int16(31));
+        QVERIFY(!w.find<QAction>("undo")->isEnabled());
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.game().pegsLeft(), Int16(31));  // no undo during a replay
         Key(w, Qt::Key_Up), Key(w, Qt::Key_Space);
         QVERIFY(!w.game().hasSelection());
         w.TMOdt_Timer();
         QVERIFY(!w.replayRunning());
+        QVERIFY(w.find<QAction>("undo")->isEnabled());
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);  // a finished replay's moves can be taken back
         QCOMPARE(w.game().pegsLeft(), Int16(31));
     }
