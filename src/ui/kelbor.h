@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -24,6 +25,7 @@ class QTimer;
 namespace peg {
 
 class BoardPicture;
+class ControlFactory;
 class ElidedLabel;
 class FocusStyle;
 class HelpWindow;
@@ -99,7 +101,6 @@ protected:
 
 private:
     void buildControls();
-    void buildRows(const char *panel);
     void needPanel(const char *name);
     void closePanel(Panel *panel, const char *opener);
     void describeCursor();
@@ -141,8 +142,7 @@ private:
     QTimer *TMOdt = nullptr;
     QAction *undoAction_ = nullptr, *redoAction_ = nullptr;  // enabled when there is a move to take back, make again
     FocusStyle *focusStyle_ = nullptr;
-    QHash<QByteArray, QWidget *> built_;
-    QList<std::pair<int, QWidget *>> focusOrder_;
+    std::unique_ptr<ControlFactory> controls_;
     QList<std::pair<QString, QByteArray>> startLooks_;  // the look files found at start-up
     QString startLookName_;                             // the first one's name as read then
 
