@@ -28,6 +28,7 @@
 #include "fittedlabel.h"
 #include "focusstyle.h"
 #include "panel.h"
+#include "replaycontrol.h"
 #include "textfield.h"
 #include "builtinpictures.h"
 #include "gamefiles.h"
@@ -45,6 +46,7 @@ namespace {
 const QColor WINDOW_GREY(128, 128, 128);
 const QString SAVE_TITLE = QStringLiteral("Zapis ruchów");
 const QString LOOK_TITLE = QStringLiteral("Wygląd planszy");
+const QString REPLAY_TITLE = QStringLiteral("Odtwarzanie ruchów");
 constexpr int ICON_AT_LATEST_MS = 500;  // after showing, if the board has not been drawn by then
 
 QFont CounterFont()
@@ -154,11 +156,22 @@ void Kelbor::buildControls()
                          &Kelbor::RedoMove);
     LBile->setAccessibleName(QStringLiteral("Pozostało: 32"));
 
-    TMOdt = new QTimer(Mapa);
-    TMOdt->setObjectName(QStringLiteral("TMOdt"));
-    TMOdt->setTimerType(Qt::PreciseTimer);
-    TMOdt->setInterval(550);
-    connect(TMOdt, &QTimer::timeout, this, &Kelbor::TMOdt_Timer);
+    replay_ = new ReplayControl(game_, this);
+    TMOdt = replay_->timer();
+    connect(replay_, &ReplayControl::started, this, [this] {
+        closePanel(Odt, "BTNOdt");
+        Mapa->setEnabled(false);
+        updateActions();
+    });
+    connect(replay_, &ReplayControl::ended, this, [this] {
+        Mapa->setEnabled(true);
+        updateActions();
+    });
+    connect(replay_, &ReplayControl::refused, this, [this](const QString &why) { problem(REPLAY_TITLE, why); });
+    connect(replay_, &ReplayControl::stopped, this, [this](const QString &why) {
+        DrawBoard();  // no highlight may stay behind from the refused move
+        problem(REPLAY_TITLE, why);
+    });
 }
 
 // A panel and what lies in it are built the first time the panel is needed:
@@ -390,17 +403,17 @@ void Kelbor::ZaprOK_Click()
 
 bool Kelbor::replayRunning() const
 {
-    return TMOdt->isActive();
+    return replay_->running();
 }
 
 void Kelbor::OdtOK_Click()
 {
-    startReplayAt(TMOdt->interval());
+    startReplayAt(replay_->interval());
 }
 
-void Kelbor::SPDQ_Click() { startReplayAt(1); }
-void Kelbor::SPDM_Click() { startReplayAt(550); }
-void Kelbor::SPDSL_Click() { startReplayAt(1200); }
+void Kelbor::SPDQ_Click() { startReplayAt(ReplayControl::SZYBKO_MS); }
+void Kelbor::SPDM_Click() { startReplayAt(ReplayControl::SREDNIO_MS); }
+void Kelbor::SPDSL_Click() { startReplayAt(ReplayControl::WOLNO_MS); }
 
 void Kelbor::startReplayAt(int intervalMs)
 {
@@ -408,34 +421,11 @@ void Kelbor::startReplayAt(int intervalMs)
     const std::string name = ChosenFile(PlikOd);
     if (name.empty() || replayRunning())
         return;
-    TMOdt->setInterval(intervalMs);
-
     // The whole file is read and checked before the board is touched: a
     // refused file leaves the game in progress, and what undo can take back.
-    const QString title = QStringLiteral("Odtwarzanie ruchów");
     std::string content;
-    if (!readGameFile(name, title, content))
-        return;
-    MoveFile moves;
-    try {
-        moves = ParseMoveFile(content);
-    } catch (const MoveFileError &e) {
-        problem(title, QStringLiteral("Pliku %1 nie można odtworzyć.\n%2").arg(QuotedName(name), QString::fromStdString(e.what())));
-        return;
-    }
-    game_.NewGame();
-    ApplyMoveFile(moves, game_);
-    closePanel(Odt, "BTNOdt");
-    Mapa->setEnabled(false);
-    TMOdt->start();
-    updateActions();
-}
-
-void Kelbor::endReplay()
-{
-    TMOdt->stop();
-    Mapa->setEnabled(true);
-    updateActions();
+    if (readGameFile(name, REPLAY_TITLE, content))
+        replay_->start(name, content, intervalMs);
 }
 
 void Kelbor::updateActions()
@@ -446,27 +436,7 @@ void Kelbor::updateActions()
 
 void Kelbor::TMOdt_Timer()
 {
-    RefusedMove refused;
-    switch (ReplayTick(game_, &refused)) {
-    case TickResult::Continue:
-        break;
-    case TickResult::Finished:
-        endReplay();
-        break;
-    case TickResult::Refused: {
-        endReplay();
-        DrawBoard();  // no highlight may stay behind from the refused move
-        const Move &m = refused.move;
-        problem(QStringLiteral("Odtwarzanie ruchów"),
-                QStringLiteral("Odtwarzanie zatrzymane: ruchu nr %1 (%2, %3 → %4, %5) nie można wykonać w tej pozycji.")
-                    .arg(refused.number)
-                    .arg(m.fromCol)
-                    .arg(m.fromRow)
-                    .arg(m.toCol)
-                    .arg(m.toRow));
-        break;
-    }
-    }
+    replay_->tick();
 }
 
 void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)

@@ -30,6 +30,7 @@ class ElidedLabel;
 class FocusStyle;
 class HelpWindow;
 class Panel;
+class ReplayControl;
 
 // The game's one window. It owns the game state, the board picture, the
 // tile pictures, the three panels over the board and the replay timer.
@@ -110,7 +111,6 @@ private:
     bool readLookName(const std::string &name, QString &shown);
     static std::string ChosenFile(const QListWidget *list);
     void startReplayAt(int intervalMs);
-    void endReplay();
     void problem(const QString &title, const QString &text);
     bool readGameFile(const std::string &name, const QString &title, std::string &content);
     void LoadBoardLook();
@@ -140,6 +140,7 @@ private:
     ElidedLabel *MODnazwa = nullptr;
     QLineEdit *plik = nullptr;
     QTimer *TMOdt = nullptr;
+    ReplayControl *replay_ = nullptr;
     QAction *undoAction_ = nullptr, *redoAction_ = nullptr;  // enabled when there is a move to take back, make again
     FocusStyle *focusStyle_ = nullptr;
     std::unique_ptr<ControlFactory> controls_;

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "replaycontrol.h"
+
+#include <QTimer>
+
+#include "movefile.h"
+#include "replay.h"
+#include "showntext.h"
+
+namespace peg {
+
+ReplayControl::ReplayControl(Game &game, QObject *parent) : QObject(parent), game_(game), timer_(new QTimer(this))
+{
+    timer_->setObjectName(QStringLiteral("TMOdt"));
+    timer_->setTimerType(Qt::PreciseTimer);  // szybko is 1 ms a move
+    timer_->setInterval(SREDNIO_MS);
+    connect(timer_, &QTimer::timeout, this, &ReplayControl::tick);
+}
+
+bool ReplayControl::running() const { return timer_->isActive(); }
+
+int ReplayControl::interval() const { return timer_->interval(); }
+
+void ReplayControl::start(const std::string &name, const std::string &content, int intervalMs)
+{
+    timer_->setInterval(intervalMs);
+    MoveFile moves;
+    try {
+        moves = ParseMoveFile(content);
+    } catch (const MoveFileError &e) {
+        emit refused(QStringLiteral("Pliku %1 nie można odtworzyć.\n%2").arg(QuotedName(name), QString::fromStdString(e.what())));
+        return;
+    }
+    game_.NewGame();
+    ApplyMoveFile(moves, game_);
+    timer_->start();
+    emit started();
+}
+
+void ReplayControl::end()
+{
+    timer_->stop();
+    emit ended();
+}
+
+void ReplayControl::tick()
+{
+    RefusedMove refused;
+    switch (ReplayTick(game_, &refused)) {
+    case TickResult::Continue:
+        break;
+    case TickResult::Finished:
+        end();
+        break;
+    case TickResult::Refused: {
+        end();
+        const Move &m = refused.move;
+        emit stopped(QStringLiteral("Odtwarzanie zatrzymane: ruchu nr %1 (%2, %3 → %4, %5) nie można wykonać w tej pozycji.")
+                         .arg(refused.number)
+                         .arg(m.fromCol)
+                         .arg(m.fromRow)
+                         .arg(m.toCol)
+                         .arg(m.toRow));
+        break;
+    }
+    }
+}
+
+} // namespace peg
