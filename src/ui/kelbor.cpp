@@ -25,9 +25,11 @@
 #include "boardpicture.h"
 #include "controlfactory.h"
 #include "elidedlabel.h"
+#include "filelists.h"
 #include "fittedlabel.h"
 #include "focusstyle.h"
 #include "panel.h"
+#include "playermessages.h"
 #include "replaycontrol.h"
 #include "textfield.h"
 #include "builtinpictures.h"
@@ -86,6 +88,8 @@ Kelbor::Kelbor(QWidget *parent)
     setFont(controls);
 
     renderer_.setRefresh([this] { RefreshBoard(); });
+    // A box takes its icon from this window.
+    messages_ = new PlayerMessages(this, [this] { giveIcon(); }, reportProblem);
     buildControls();
     Form_Load();
 }
@@ -224,34 +228,6 @@ void Kelbor::showTilePictures()
         box->setPixmap(QPixmap::fromImage(renderer_.tileImage(tile)));
 }
 
-QList<std::pair<QString, QByteArray>> Kelbor::ListedFiles(const char *suffix)
-{
-    // Names stay the bytes the system gave; the list shows them decoded.
-    QList<std::pair<QString, QByteArray>> entries;
-    for (const std::string &name : ListFiles(suffix))
-        entries.append({ShownName(name), QByteArray::fromStdString(name)});
-    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
-        const int byText = QString::compare(a.first, b.first, Qt::CaseInsensitive);
-        return byText != 0 ? byText < 0 : a.second < b.second;
-    });
-    return entries;
-}
-
-void Kelbor::ShowFiles(QListWidget *list, const QList<std::pair<QString, QByteArray>> &entries)
-{
-    list->clear();
-    for (const auto &[shown, bytes] : entries) {
-        auto *item = new QListWidgetItem(shown, list);
-        item->setData(Qt::UserRole, bytes);
-    }
-}
-
-std::string Kelbor::ChosenFile(const QListWidget *list)
-{
-    const QListWidgetItem *chosen = list->currentItem();
-    return chosen ? chosen->data(Qt::UserRole).toByteArray().toStdString() : std::string();
-}
-
 void Kelbor::Form_Load()
 {
     // The look list is the folder as it is now; the first look is chosen
@@ -342,26 +318,9 @@ bool Kelbor::readGameFile(const std::string &name, const QString &title, std::st
     return true;
 }
 
-QMessageBox *Kelbor::ProblemBox(QWidget *parent, const QString &title, const QString &text)
-{
-    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    box->setTextFormat(Qt::PlainText);  // names from files are shown, never interpreted
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    return box;
-}
-
 void Kelbor::problem(const QString &title, const QString &text)
 {
-    if (reportProblem) {
-        reportProblem(title, text);
-    } else if (!isVisible()) {
-        // Found during start-up: told once the window is on screen, not
-        // in a box that would stand alone before the game appears.
-        pendingProblems_.append({title, text});
-    } else {
-        giveIcon();  // the box takes its icon from this window
-        ProblemBox(this, title, text)->exec();
-    }
+    messages_->tell(title, text);
 }
 
 void Kelbor::showEvent(QShowEvent *event)
@@ -371,13 +330,7 @@ void Kelbor::showEvent(QShowEvent *event)
     // task bar entry still wants the icon.
     if (!iconGiven_)
         QTimer::singleShot(ICON_AT_LATEST_MS, this, &Kelbor::giveIcon);
-    if (!pendingProblems_.isEmpty()) {
-        QTimer::singleShot(0, this, [this] {
-            const auto pending = std::exchange(pendingProblems_, {});
-            for (const auto &[title, text] : pending)
-                problem(title, text);
-        });
-    }
+    messages_->windowShown();
 }
 
 void Kelbor::ZaprOK_Click()

@@ -30,6 +30,7 @@ class ElidedLabel;
 class FocusStyle;
 class HelpWindow;
 class Panel;
+class PlayerMessages;
 class ReplayControl;
 
 // The game's one window. It owns the game state, the board picture, the
@@ -83,9 +84,6 @@ public:
 
     bool replayRunning() const;
 
-    // The message box for a problem, not yet shown.
-    static QMessageBox *ProblemBox(QWidget *parent, const QString &title, const QString &text);
-
     // Where file problems are told to the player; a message box unless a
     // test puts itself here.
     std::function<void(const QString &title, const QString &text)> reportProblem;
@@ -106,10 +104,7 @@ private:
     void closePanel(Panel *panel, const char *opener);
     void describeCursor();
     void showTilePictures();
-    static QList<std::pair<QString, QByteArray>> ListedFiles(const char *suffix);
-    static void ShowFiles(QListWidget *list, const QList<std::pair<QString, QByteArray>> &entries);
     bool readLookName(const std::string &name, QString &shown);
-    static std::string ChosenFile(const QListWidget *list);
     void startReplayAt(int intervalMs);
     void problem(const QString &title, const QString &text);
     bool readGameFile(const std::string &name, const QString &title, std::string &content);
@@ -150,7 +145,7 @@ private:
     Game game_;
     TileRenderer renderer_;
     HelpWindow *help_ = nullptr;
-    QList<std::pair<QString, QString>> pendingProblems_;
+    PlayerMessages *messages_ = nullptr;
     bool iconGiven_ = false;
 };
 

@@ -16,6 +16,7 @@
 
 #include "gamefiles.h"
 #include "helpwindow.h"
+#include "playermessages.h"
 #include "testsupport.h"
 
 using namespace peg;
@@ -147,7 +148,7 @@ private slots:
         const QString text = problems.last();
         QVERIFY2(text.contains(expected), qPrintable(text));
         QVERIFY2(text.size() < 400, qPrintable(text));
-        QMessageBox *box = Kelbor::ProblemBox(&w, QStringLiteral("Tytuł"), text);
+        QMessageBox *box = PlayerMessages::ProblemBox(&w, QStringLiteral("Tytuł"), text);
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box));
         QVERIFY2(box->width() <= 600, qPrintable(QString::number(box->width())));
