@@ -72,7 +72,7 @@ QFont CounterFont()
 } // namespace
 
 Kelbor::Kelbor(QWidget *parent)
-    : QWidget(parent), game_(this)
+    : QWidget(parent), game_(&screen_)
 {
     setObjectName(QStringLiteral("Kelbor"));
     setWindowTitle(QStringLiteral("Kelb's Pegboard"));
@@ -87,7 +87,6 @@ Kelbor::Kelbor(QWidget *parent)
     controls.setPointSize(8);
     setFont(controls);
 
-    renderer_.setRefresh([this] { RefreshBoard(); });
     // A box takes its icon from this window.
     messages_ = new PlayerMessages(this, [this] { giveIcon(); }, reportProblem);
     buildControls();
@@ -115,7 +114,7 @@ void Kelbor::buildControls()
     qApp->installEventFilter(new HeldKeys(this));
     focusStyle_ = new FocusStyle;  // the platform's style, with a focus mark that shows
     focusStyle_->setParent(this);
-    controls_ = std::make_unique<ControlFactory>(this, renderer_, focusStyle_);
+    controls_ = std::make_unique<ControlFactory>(this, screen_.renderer(), focusStyle_);
     controls_->build(nullptr);
     const auto find = [this](const char *name, auto *&member) { Find(*controls_, name, member); };
     find("Mapa", Mapa);
@@ -132,7 +131,8 @@ void Kelbor::buildControls()
         // so the letters' feet show.
         l->resize(l->width(), std::max(l->height(), l->fontMetrics().height()));
     }
-    showTilePictures();
+    screen_.attach(Mapa, LBile, {PCnieuzyt, PCpusty, PCpelny, PCaktual});
+    screen_.onCount([this] { updateActions(); });
 
     // The handlers that are not a button's click.
     connect(Mapa, &BoardPicture::pressed, this, &Kelbor::Mapa_MouseDown);
@@ -141,7 +141,7 @@ void Kelbor::buildControls()
     connect(Mapa, &BoardPicture::cursorActivated, this, [this](CellPos cell) {
         Mapa_MouseDown(Qt::LeftButton, QPointF((cell.col - 0.5) * TILE_PX, (cell.row - 0.5) * TILE_PX));
     });
-    connect(Mapa, &BoardPicture::cursorMoved, this, &Kelbor::describeCursor);
+    connect(Mapa, &BoardPicture::cursorMoved, this, [this] { screen_.describeCursor(); });
     // Queued, so the icon goes out after the board's first picture.
     connect(Mapa, &BoardPicture::firstPainted, this, &Kelbor::giveIcon, Qt::QueuedConnection);
     // Actions of the window, in no menu: only their keys show them. The keys
@@ -158,7 +158,6 @@ void Kelbor::buildControls()
     undoAction_ = action("undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &Kelbor::UndoMove);
     redoAction_ = action("redo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                          &Kelbor::RedoMove);
-    LBile->setAccessibleName(QStringLiteral("Pozostało: 32"));
 
     replay_ = new ReplayControl(game_, this);
     TMOdt = replay_->timer();
@@ -173,7 +172,7 @@ void Kelbor::buildControls()
     });
     connect(replay_, &ReplayControl::refused, this, [this](const QString &why) { problem(REPLAY_TITLE, why); });
     connect(replay_, &ReplayControl::stopped, this, [this](const QString &why) {
-        DrawBoard();  // no highlight may stay behind from the refused move
+        screen_.DrawBoard();  // no highlight may stay behind from the refused move
         problem(REPLAY_TITLE, why);
     });
 }
@@ -218,14 +217,6 @@ QWidget *Kelbor::control(const char *name)
     if (const char *panel = ControlFactory::PanelOf(name))
         needPanel(panel);
     return controls_->find(name);
-}
-
-void Kelbor::showTilePictures()
-{
-    const std::pair<QLabel *, Tile> boxes[] = {
-        {PCnieuzyt, Tile::Nieuzyt}, {PCpusty, Tile::Pusty}, {PCpelny, Tile::Pelny}, {PCaktual, Tile::Aktual}};
-    for (const auto &[box, tile] : boxes)
-        box->setPixmap(QPixmap::fromImage(renderer_.tileImage(tile)));
 }
 
 void Kelbor::Form_Load()
@@ -383,6 +374,8 @@ void Kelbor::startReplayAt(int intervalMs)
 
 void Kelbor::updateActions()
 {
+    if (!replay_)
+        return;  // still being built
     undoAction_->setEnabled(!replayRunning() && game_.CanUndo());
     redoAction_->setEnabled(!replayRunning() && game_.CanRedo());
 }
@@ -402,7 +395,7 @@ void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
     const int col = int(std::floor(position.x())) / TILE_PX + 1;
     const int row = int(std::floor(position.y())) / TILE_PX + 1;
     if (game_.CellClicked(col, row) != ClickResult::Ignored)
-        describeCursor();
+        screen_.describeCursor();
 }
 
 void Kelbor::mousePressEvent(QMouseEvent *event)
@@ -420,59 +413,17 @@ void Kelbor::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
-void Kelbor::DrawTile(Tile tile, int col, int row)
-{
-    renderer_.DrawTile(tile, col, row);
-}
-
-void Kelbor::RefreshBoard()
-{
-    const QRegion drawn = renderer_.takeDrawn();
-    if (!drawn.isEmpty())
-        Mapa->repaint(drawn);
-}
-
-void Kelbor::DrawBoard()
-{
-    renderer_.DrawBoard(game_);
-}
-
-void Kelbor::ShowCount(Int16 pegsLeft)
-{
-    LBile->setText(QString::number(pegsLeft));
-    LBile->setAccessibleName(QStringLiteral("Pozostało: %1").arg(pegsLeft));
-    LBile->repaint();
-    if (TMOdt)  // every move made, taken back or made again, and every new game, shows its count
-        updateActions();
-}
-
-QString Kelbor::CellDescription(int col, int row) const
-{
-    const Int16 code = IsHole(col, row) ? game_.cell(col, row) : CELL_NONE;
-    QString what = code == CELL_PEG ? QStringLiteral("pion") : code == CELL_EMPTY ? QStringLiteral("pusta dziurka")
-                                                                                  : QStringLiteral("poza planszą");
-    if (code == CELL_PEG && game_.hasSelection() && game_.selectedCol() == col && game_.selectedRow() == row)
-        what += QStringLiteral(", zaznaczony");
-    return QStringLiteral("kolumna %1, rząd %2: %3").arg(col).arg(row).arg(what);
-}
-
-void Kelbor::describeCursor()
-{
-    // Qt tells screen readers of the change itself.
-    Mapa->setAccessibleDescription(CellDescription(Mapa->cursor().col, Mapa->cursor().row));
-}
-
 void Kelbor::UndoMove()
 {
     if (!replayRunning() && game_.Undo())
-        describeCursor();
+        screen_.describeCursor();
     updateActions();
 }
 
 void Kelbor::RedoMove()
 {
     if (!replayRunning() && game_.Redo())
-        describeCursor();
+        screen_.describeCursor();
     updateActions();  // the move made again ended the list for a moment
 }
 
@@ -533,9 +484,9 @@ void Kelbor::LoadBoardLook()
         return;
     }
     for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Aktual, Tile::Pelny})
-        renderer_.setTilePicture(t, pictures.byTile[std::size_t(t)], pictures.twice[std::size_t(t)]);
-    showTilePictures();
-    DrawBoard();
+        screen_.renderer().setTilePicture(t, pictures.byTile[std::size_t(t)], pictures.twice[std::size_t(t)]);
+    screen_.showTilePictures();
+    screen_.DrawBoard();
 }
 
 void Kelbor::Pomoc_Click()

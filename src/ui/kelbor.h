@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "game.h"
-#include "tilerenderer.h"
+#include "boardscreen.h"
 
 class QAction;
 class QFrame;
@@ -35,14 +35,14 @@ class ReplayControl;
 
 // The game's one window. It owns the game state, the board picture, the
 // tile pictures, the three panels over the board and the replay timer.
-class Kelbor : public QWidget, public BoardView {
+class Kelbor : public QWidget {
     Q_OBJECT
 public:
     explicit Kelbor(QWidget *parent = nullptr);
     ~Kelbor() override;
 
     Game &game() { return game_; }
-    const TileRenderer &renderer() const { return renderer_; }
+    const TileRenderer &renderer() const { return screen_.renderer(); }
 
     // Event handlers, named after their control and event.
     void Form_Load();
@@ -74,7 +74,7 @@ public:
     void RedoMove();
 
     // What a screen reader says of a cell: "kolumna 4, rząd 6: pion, zaznaczony".
-    QString CellDescription(int col, int row) const;
+    QString CellDescription(int col, int row) const { return screen_.CellDescription(col, row); }
 
     HelpWindow *helpWindow() const { return help_; }
 
@@ -88,12 +88,6 @@ public:
     // test puts itself here.
     std::function<void(const QString &title, const QString &text)> reportProblem;
 
-    // BoardView
-    void DrawTile(Tile tile, int col, int row) override;
-    void RefreshBoard() override;
-    void DrawBoard() override;
-    void ShowCount(Int16 pegsLeft) override;
-
 protected:
     void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -102,8 +96,6 @@ private:
     void buildControls();
     void needPanel(const char *name);
     void closePanel(Panel *panel, const char *opener);
-    void describeCursor();
-    void showTilePictures();
     bool readLookName(const std::string &name, QString &shown);
     void startReplayAt(int intervalMs);
     void problem(const QString &title, const QString &text);
@@ -143,7 +135,7 @@ private:
     QString startLookName_;                             // the first one's name as read then
 
     Game game_;
-    TileRenderer renderer_;
+    BoardScreen screen_{game_};
     HelpWindow *help_ = nullptr;
     PlayerMessages *messages_ = nullptr;
     bool iconGiven_ = false;
