@@ -22,9 +22,9 @@ class BoardScreen : public BoardView {
 public:
     explicit BoardScreen(const Game &game);
 
-    // The controls it shows on, once built: the board, the count and the
-    // four tile pictures in Tile order.
-    void attach(BoardPicture *board, QLabel *count, const std::array<QLabel *, 4> &tiles);
+    // The controls it shows on, once built: the board, the counter's caption
+    // and count, and the four tile pictures in Tile order.
+    void attach(BoardPicture *board, QLabel *caption, QLabel *count, const std::array<QLabel *, 4> &tiles);
     // Called after each count shown: every move made, taken back or made
     // again, and every new game.
     void onCount(std::function<void()> counted) { counted_ = std::move(counted); }

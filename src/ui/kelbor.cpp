@@ -1,73 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "kelbor.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QFrame>
-#include <QHash>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QAction>
 #include <QTimer>
 
-#include <climits>
-#include <unistd.h>
-
-#include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <utility>
 
-#include "boardlook.h"
 #include "boardpicture.h"
+#include "builtinpictures.h"
 #include "controlfactory.h"
 #include "elidedlabel.h"
 #include "filelists.h"
-#include "fittedlabel.h"
 #include "focusstyle.h"
-#include "panel.h"
-#include "playermessages.h"
-#include "replaycontrol.h"
-#include "textfield.h"
-#include "builtinpictures.h"
 #include "gamefiles.h"
-#include "cursor.h"
 #include "heldkeys.h"
 #include "helpwindow.h"
-#include "movefile.h"
-#include "replay.h"
-#include "twips.h"
+#include "panel.h"
+#include "playerfiles.h"
+#include "playermessages.h"
+#include "replaycontrol.h"
 
 namespace peg {
 
 namespace {
 
 const QColor WINDOW_GREY(128, 128, 128);
-const QString SAVE_TITLE = QStringLiteral("Zapis ruchów");
-const QString LOOK_TITLE = QStringLiteral("Wygląd planszy");
-const QString REPLAY_TITLE = QStringLiteral("Odtwarzanie ruchów");
 constexpr int ICON_AT_LATEST_MS = 500;  // after showing, if the board has not been drawn by then
-
-QFont CounterFont()
-{
-    // Palatino Linotype, or the Palatino-like face Debian ships. Naming the
-    // face that is there first, and taking its glyphs only, spares
-    // fontconfig a search for substitutes: a tenth of start-up. Debian has
-    // P052 twice: Qt would take the Type 1 file, whose opening costs ten
-    // times what the OpenType one (foundry UKWN) does; fontconfig itself,
-    // and so every other program, takes the OpenType one.
-    QFont f;
-    f.setFamilies({QStringLiteral("P052 [UKWN]"), QStringLiteral("P052"), QStringLiteral("Palatino Linotype"),
-                   QStringLiteral("Palatino")});
-    f.setStyleHint(QFont::Serif);
-    f.setPointSize(12);
-    f.setBold(true);
-    f.setStyleStrategy(QFont::NoFontMerging);
-    return f;
-}
 
 } // namespace
 
@@ -125,13 +88,7 @@ void Kelbor::buildControls()
     find("Label1", Label1);
     find("LBile", LBile);
 
-    for (QLabel *l : {Label1, LBile}) {
-        l->setFont(CounterFont());
-        // The design's box is lower than a 12-point bold line: grow it down
-        // so the letters' feet show.
-        l->resize(l->width(), std::max(l->height(), l->fontMetrics().height()));
-    }
-    screen_.attach(Mapa, LBile, {PCnieuzyt, PCpusty, PCpelny, PCaktual});
+    screen_.attach(Mapa, Label1, LBile, {PCnieuzyt, PCpusty, PCpelny, PCaktual});
     screen_.onCount([this] { updateActions(); });
 
     // The handlers that are not a button's click.
@@ -232,13 +189,7 @@ void Kelbor::Form_Load()
 
 void Kelbor::TellNoPlayerFolder()
 {
-    std::string folder(PATH_MAX, '\0');
-    folder = ::getcwd(folder.data(), folder.size()) ? folder.c_str() : ".";
-    problem(QStringLiteral("Folder gry"),
-            QStringLiteral("Nie udało się przygotować folderu gracza w katalogu domowym. Gra działa w folderze %1, "
-                           "który nie jest miejscem na trwałe zapisy: zapisane tu ruchy mogą zniknąć albo się nie "
-                           "zapisać. Aby je zachować, podaj przy zapisie pełną ścieżkę do własnego folderu.")
-                .arg(QuotedName(folder)));
+    problem(FOLDER_TITLE, NoPlayerFolderText());
 }
 
 void Kelbor::BTNreset_Click()
@@ -299,16 +250,6 @@ void Kelbor::BTNOdt_Click()
         PlikOd->setCurrentRow(0);
 }
 
-bool Kelbor::readGameFile(const std::string &name, const QString &title, std::string &content)
-{
-    if (const FileError e = ReadWholeFile(name, MAX_TEXT_FILE_BYTES, content)) {
-        problem(title, QStringLiteral("Nie można odczytać pliku %1: %2.")
-                           .arg(QuotedName(name), QString::fromStdString(ReadFailureText(e))));
-        return false;
-    }
-    return true;
-}
-
 void Kelbor::problem(const QString &title, const QString &text)
 {
     messages_->tell(title, text);
@@ -327,22 +268,10 @@ void Kelbor::showEvent(QShowEvent *event)
 void Kelbor::ZaprOK_Click()
 {
     needPanel("FMzapr");
-    const QString typed = plik->text();  // as typed: no trimming, no extension added
-    if (typed.isEmpty()) {
-        problem(SAVE_TITLE, QStringLiteral("Podaj nazwę pliku, do którego mają trafić ruchy."));
-        return;
-    }
-    const std::string name = typed.toStdString();
-    const bool earlier = IsRegularFile(name);
-    if (const FileError e = WriteWholeFile(name, FormatMoveFile(game_))) {
-        QString text = QStringLiteral("Nie zapisano ruchów do pliku %1: %2.")
-                           .arg(QuotedName(name), QString::fromStdString(WriteFailureText(e)));
-        if (earlier)
-            text += QStringLiteral("\nWcześniejszy plik o tej nazwie jest nietknięty.");
-        problem(SAVE_TITLE, text);
-        return;  // the panel stays open
-    }
-    closePanel(FMzapr, "BTNzapr");
+    if (const QString problemText = SaveMoves(plik->text(), game_); !problemText.isEmpty())
+        problem(SAVE_TITLE, problemText);  // the panel stays open
+    else
+        closePanel(FMzapr, "BTNzapr");
 }
 
 bool Kelbor::replayRunning() const
@@ -368,7 +297,9 @@ void Kelbor::startReplayAt(int intervalMs)
     // The whole file is read and checked before the board is touched: a
     // refused file leaves the game in progress, and what undo can take back.
     std::string content;
-    if (readGameFile(name, REPLAY_TITLE, content))
+    if (const QString problemText = ReadGameFile(name, content); !problemText.isEmpty())
+        problem(REPLAY_TITLE, problemText);
+    else
         replay_->start(name, content, intervalMs);
 }
 
@@ -439,17 +370,10 @@ bool Kelbor::readLookName(const std::string &name, QString &shown)
 {
     if (name.empty())
         return false;
-    std::string content;
-    if (!readGameFile(name, LOOK_TITLE, content))
-        return false;
-    try {
-        shown = ShownText(ReadBoardLookName(content));
-        return true;
-    } catch (const BoardLookError &e) {
-        problem(LOOK_TITLE, QStringLiteral("Plik %1 nie jest plikiem wyglądu planszy.\n%2")
-                                .arg(QuotedName(name), QString::fromStdString(e.what())));
-        return false;
-    }
+    const QString problemText = ReadLookName(name, shown);
+    if (!problemText.isEmpty())
+        problem(LOOK_TITLE, problemText);
+    return problemText.isEmpty();
 }
 
 void Kelbor::MODzast_Click()
@@ -470,17 +394,9 @@ void Kelbor::LoadBoardLook()
     const std::string name = ChosenFile(FLmod);
     if (name.empty())
         return;
-    std::string content;
-    if (!readGameFile(name, LOOK_TITLE, content))
-        return;
-    // Everything is read and loaded before a single tile changes, so a bad
-    // file never leaves the board in a mix of two looks.
     BoardLookPictures pictures;
-    try {
-        pictures = LoadBoardLookPictures(ParseBoardLook(content));
-    } catch (const BoardLookError &e) {
-        problem(LOOK_TITLE, QStringLiteral("Nie można zastosować wyglądu z pliku %1.\n%2")
-                                .arg(QuotedName(name), QString::fromStdString(e.what())));
+    if (const QString problemText = LoadLook(name, pictures); !problemText.isEmpty()) {
+        problem(LOOK_TITLE, problemText);
         return;
     }
     for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Aktual, Tile::Pelny})

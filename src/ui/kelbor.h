@@ -99,7 +99,6 @@ private:
     bool readLookName(const std::string &name, QString &shown);
     void startReplayAt(int intervalMs);
     void problem(const QString &title, const QString &text);
-    bool readGameFile(const std::string &name, const QString &title, std::string &content);
     void LoadBoardLook();
     void giveIcon();
     void updateActions();
