@@ -2,6 +2,7 @@
 #include "boardpicture.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "tilerenderer.h"
@@ -13,6 +14,25 @@ BoardPicture::BoardPicture(const TileRenderer &renderer, QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    if (parent)
+        parent->installEventFilter(this);
+}
+
+// Qt picks the widget under a press by its position rounded to whole
+// logical pixels: above 100 % the board's last device pixel, right or
+// bottom, can round to just outside the board, and the press goes to the
+// widget beneath. Its exact position still lies on the board.
+bool BoardPicture::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonPress || watched != parent() || !isEnabled())
+        return false;
+    auto *press = static_cast<QMouseEvent *>(event);
+    const QPointF onBoard = press->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+    if (onBoard.x() < 0 || onBoard.y() < 0 || onBoard.x() >= width() || onBoard.y() >= height())
+        return false;
+    setFocus(Qt::MouseFocusReason);
+    mousePressEvent(press);
+    return true;
 }
 
 QRect BoardPicture::cellRect(CellPos cell) const

@@ -4,11 +4,11 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QWidget>
 
 #include <utility>
 
 class QStyle;
-class QWidget;
 
 namespace peg {
 
@@ -29,6 +29,12 @@ public:
 
     // A built control, or nullptr.
     QWidget *find(const char *name) const { return built_.value(name); }
+    // Points a member at the built control of that name.
+    template <typename T> void point(const char *name, T *&member) const
+    {
+        member = qobject_cast<T *>(find(name));
+        Q_ASSERT(member);
+    }
 
     // Whether the design has a control of that name.
     static bool Has(const char *name);

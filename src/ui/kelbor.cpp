@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "kelbor.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,7 +11,6 @@
 #include <cstring>
 
 #include "boardpicture.h"
-#include "builtinpictures.h"
 #include "controlfactory.h"
 #include "elidedlabel.h"
 #include "filelists.h"
@@ -23,16 +21,11 @@
 #include "panel.h"
 #include "playerfiles.h"
 #include "playermessages.h"
+#include "moveactions.h"
 #include "replaycontrol.h"
+#include "windowicon.h"
 
 namespace peg {
-
-namespace {
-
-const QColor WINDOW_GREY(128, 128, 128);
-constexpr int ICON_AT_LATEST_MS = 500;  // after showing, if the board has not been drawn by then
-
-} // namespace
 
 Kelbor::Kelbor(QWidget *parent)
     : QWidget(parent), game_(&screen_)
@@ -41,7 +34,7 @@ Kelbor::Kelbor(QWidget *parent)
     setWindowTitle(QStringLiteral("Kelb's Pegboard"));
     setFixedSize(457, 464);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, WINDOW_GREY);
+    pal.setColor(QPalette::Window, QColor(128, 128, 128));  // the design's grey
     setPalette(pal);
     setAutoFillBackground(true);
     // The controls were laid out for a classic 8-point face; the platform's
@@ -50,8 +43,8 @@ Kelbor::Kelbor(QWidget *parent)
     controls.setPointSize(8);
     setFont(controls);
 
-    // A box takes its icon from this window.
-    messages_ = new PlayerMessages(this, [this] { giveIcon(); }, reportProblem);
+    icon_ = new WindowIcon(this);
+    messages_ = new PlayerMessages(this, [this] { giveIcon(); }, reportProblem);  // a box takes this icon
     buildControls();
     Form_Load();
 }
@@ -61,17 +54,6 @@ Kelbor::~Kelbor()
     game_.setView(nullptr);
 }
 
-namespace {
-
-// Points a member at the built control of that name.
-template <typename T> void Find(const ControlFactory &controls, const char *name, T *&member)
-{
-    member = qobject_cast<T *>(controls.find(name));
-    Q_ASSERT(member);
-}
-
-} // namespace
-
 void Kelbor::buildControls()
 {
     qApp->installEventFilter(new HeldKeys(this));
@@ -79,14 +61,13 @@ void Kelbor::buildControls()
     focusStyle_->setParent(this);
     controls_ = std::make_unique<ControlFactory>(this, screen_.renderer(), focusStyle_);
     controls_->build(nullptr);
-    const auto find = [this](const char *name, auto *&member) { Find(*controls_, name, member); };
-    find("Mapa", Mapa);
-    find("PCnieuzyt", PCnieuzyt);
-    find("PCpusty", PCpusty);
-    find("PCpelny", PCpelny);
-    find("PCaktual", PCaktual);
-    find("Label1", Label1);
-    find("LBile", LBile);
+    controls_->point("Mapa", Mapa);
+    controls_->point("PCnieuzyt", PCnieuzyt);
+    controls_->point("PCpusty", PCpusty);
+    controls_->point("PCpelny", PCpelny);
+    controls_->point("PCaktual", PCaktual);
+    controls_->point("Label1", Label1);
+    controls_->point("LBile", LBile);
 
     screen_.attach(Mapa, Label1, LBile, {PCnieuzyt, PCpusty, PCpelny, PCaktual});
     screen_.onCount([this] { updateActions(); });
@@ -101,20 +82,7 @@ void Kelbor::buildControls()
     connect(Mapa, &BoardPicture::cursorMoved, this, [this] { screen_.describeCursor(); });
     // Queued, so the icon goes out after the board's first picture.
     connect(Mapa, &BoardPicture::firstPainted, this, &Kelbor::giveIcon, Qt::QueuedConnection);
-    // Actions of the window, in no menu: only their keys show them. The keys
-    // are the same on every desktop, whatever its own redo key is.
-    const auto action = [this](const char *name, QList<QKeySequence> keys, void (Kelbor::*handler)()) {
-        auto *a = new QAction(this);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcuts(keys);
-        a->setEnabled(false);
-        addAction(a);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
-    undoAction_ = action("undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &Kelbor::UndoMove);
-    redoAction_ = action("redo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-                         &Kelbor::RedoMove);
+    actions_ = new MoveActions(this, game_, [this] { return replayRunning(); }, [this] { screen_.describeCursor(); });
 
     replay_ = new ReplayControl(game_, this);
     TMOdt = replay_->timer();
@@ -140,14 +108,13 @@ void Kelbor::needPanel(const char *name)
 {
     if (!controls_->build(name))
         return;
-    const auto find = [this](const char *name, auto *&member) { Find(*controls_, name, member); };
     if (std::strcmp(name, "Odt") == 0) {
-        find("Odt", Odt);
-        find("PlikOd", PlikOd);
+        controls_->point("Odt", Odt);
+        controls_->point("PlikOd", PlikOd);
     } else if (std::strcmp(name, "FMmod") == 0) {
-        find("FMmod", FMmod);
-        find("MODnazwa", MODnazwa);
-        find("FLmod", FLmod);
+        controls_->point("FMmod", FMmod);
+        controls_->point("MODnazwa", MODnazwa);
+        controls_->point("FLmod", FLmod);
         // The looks found at start-up, the first chosen and its name as it
         // was read then; choosing reads a name only from here on.
         ShowFiles(FLmod, startLooks_);
@@ -160,9 +127,9 @@ void Kelbor::needPanel(const char *name)
                 FLmod_Click();
         });
     } else if (std::strcmp(name, "FMzapr") == 0) {
-        find("FMzapr", FMzapr);
-        find("Label2", Label2);
-        find("plik", plik);
+        controls_->point("FMzapr", FMzapr);
+        controls_->point("Label2", Label2);
+        controls_->point("plik", plik);
         connect(plik, &QLineEdit::returnPressed, this, &Kelbor::ZaprOK_Click);
     }
 }
@@ -187,81 +154,52 @@ void Kelbor::Form_Load()
     game_.NewGame();
 }
 
-void Kelbor::TellNoPlayerFolder()
-{
-    problem(FOLDER_TITLE, NoPlayerFolderText());
-}
+void Kelbor::TellNoPlayerFolder() { problem(FOLDER_TITLE, NoPlayerFolderText()); }
 
-void Kelbor::BTNreset_Click()
-{
-    game_.NewGame();
-}
+void Kelbor::BTNreset_Click() { game_.NewGame(); }
 
-// A panel opened comes to the front of the others where they overlap.
 void Kelbor::BTNmata_Click()
 {
     needPanel("FMmod");
-    FMmod->show();
-    FMmod->raise();
+    FMmod->open();
 }
 
-void Kelbor::MODanul_Click()
-{
-    closePanel(FMmod, "BTNmata");
-}
+void Kelbor::MODanul_Click() { closePanel(FMmod, "BTNmata"); }
 
 void Kelbor::BTNzapr_Click()
 {
     needPanel("FMzapr");
-    FMzapr->show();
-    FMzapr->raise();
+    FMzapr->open();
 }
 
-// A panel closed while it holds the focus hands it back to the button that
-// opened it, rather than to whatever the chain offers next: a key still held
-// would act there.
 void Kelbor::closePanel(Panel *panel, const char *opener)
 {
-    if (!panel)
-        return;
-    if (panel->isAncestorOf(focusWidget()))
-        controls_->find(opener)->setFocus(Qt::OtherFocusReason);
-    panel->hide();
+    if (panel)  // never built: never open
+        panel->closeTo(controls_->find(opener));
 }
 
-void Kelbor::ZaprAnul_Click()
-{
-    closePanel(FMzapr, "BTNzapr");
-}
+void Kelbor::ZaprAnul_Click() { closePanel(FMzapr, "BTNzapr"); }
 
-void Kelbor::ODTAnu_Click()
-{
-    closePanel(Odt, "BTNOdt");
-}
+void Kelbor::ODTAnu_Click() { closePanel(Odt, "BTNOdt"); }
 
 void Kelbor::BTNOdt_Click()
 {
     needPanel("Odt");
     // Files saved since the list was last read show up now.
     ShowFiles(PlikOd, ListedFiles(".txt"));
-    Odt->show();
-    Odt->raise();
+    Odt->open();
     if (PlikOd->count() > 0)
         PlikOd->setCurrentRow(0);
 }
 
-void Kelbor::problem(const QString &title, const QString &text)
-{
-    messages_->tell(title, text);
-}
+void Kelbor::problem(const QString &title, const QString &text) { messages_->tell(title, text); }
 
 void Kelbor::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // For a window shown but never drawn (started minimised, say), whose
     // task bar entry still wants the icon.
-    if (!iconGiven_)
-        QTimer::singleShot(ICON_AT_LATEST_MS, this, &Kelbor::giveIcon);
+    icon_->windowShown();
     messages_->windowShown();
 }
 
@@ -274,15 +212,9 @@ void Kelbor::ZaprOK_Click()
         closePanel(FMzapr, "BTNzapr");
 }
 
-bool Kelbor::replayRunning() const
-{
-    return replay_->running();
-}
+bool Kelbor::replayRunning() const { return replay_->running(); }
 
-void Kelbor::OdtOK_Click()
-{
-    startReplayAt(replay_->interval());
-}
+void Kelbor::OdtOK_Click() { startReplayAt(replay_->interval()); }
 
 void Kelbor::SPDQ_Click() { startReplayAt(ReplayControl::SZYBKO_MS); }
 void Kelbor::SPDM_Click() { startReplayAt(ReplayControl::SREDNIO_MS); }
@@ -305,16 +237,11 @@ void Kelbor::startReplayAt(int intervalMs)
 
 void Kelbor::updateActions()
 {
-    if (!replay_)
-        return;  // still being built
-    undoAction_->setEnabled(!replayRunning() && game_.CanUndo());
-    redoAction_->setEnabled(!replayRunning() && game_.CanRedo());
+    if (replay_ && actions_)  // both built
+        actions_->update();
 }
 
-void Kelbor::TMOdt_Timer()
-{
-    replay_->tick();
-}
+void Kelbor::TMOdt_Timer() { replay_->tick(); }
 
 void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
 {
@@ -329,34 +256,9 @@ void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
         screen_.describeCursor();
 }
 
-void Kelbor::mousePressEvent(QMouseEvent *event)
-{
-    // Qt picks the widget under a press by its position rounded to whole
-    // logical pixels: above 100 % the board's last device pixel, right or
-    // bottom, can round to just outside the board and land here.
-    const QPointF onBoard = event->scenePosition() - QPointF(Mapa->mapTo(this, QPoint(0, 0)));
-    if (Mapa->isEnabled() && onBoard.x() >= 0 && onBoard.y() >= 0 && onBoard.x() < Mapa->width() &&
-        onBoard.y() < Mapa->height()) {
-        Mapa->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::sendEvent(Mapa, event);
-        return;
-    }
-    QWidget::mousePressEvent(event);
-}
+void Kelbor::UndoMove() { actions_->undo(); }
 
-void Kelbor::UndoMove()
-{
-    if (!replayRunning() && game_.Undo())
-        screen_.describeCursor();
-    updateActions();
-}
-
-void Kelbor::RedoMove()
-{
-    if (!replayRunning() && game_.Redo())
-        screen_.describeCursor();
-    updateActions();  // the move made again ended the list for a moment
-}
+void Kelbor::RedoMove() { actions_->redo(); }
 
 void Kelbor::FLmod_Click()
 {
@@ -376,10 +278,7 @@ bool Kelbor::readLookName(const std::string &name, QString &shown)
     return problemText.isEmpty();
 }
 
-void Kelbor::MODzast_Click()
-{
-    LoadBoardLook();
-}
+void Kelbor::MODzast_Click() { LoadBoardLook(); }
 
 void Kelbor::MODok_Click()
 {
@@ -416,18 +315,6 @@ void Kelbor::Pomoc_Click()
     help_->showContents();
 }
 
-// The icon's seven sizes are some 360 KB for the X server to take in before
-// anything sent after them: handed over once the board is on screen, they
-// no longer hold up its first picture. Windows opened over this one take
-// the icon from it, so it is given before any of them opens.
-void Kelbor::giveIcon()
-{
-    if (iconGiven_)
-        return;
-    iconGiven_ = true;
-    // Given to the window and not the application: Qt then hands it to X11
-    // once rather than twice.
-    setWindowIcon(EmbeddedIconAllSizes());
-}
+void Kelbor::giveIcon() { icon_->give(); }
 
 } // namespace peg

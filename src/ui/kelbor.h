@@ -29,9 +29,11 @@ class ControlFactory;
 class ElidedLabel;
 class FocusStyle;
 class HelpWindow;
+class MoveActions;
 class Panel;
 class PlayerMessages;
 class ReplayControl;
+class WindowIcon;
 
 // The game's one window. It owns the game state, the board picture, the
 // tile pictures, the three panels over the board and the replay timer.
@@ -90,7 +92,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void buildControls();
@@ -127,7 +128,7 @@ private:
     QLineEdit *plik = nullptr;
     QTimer *TMOdt = nullptr;
     ReplayControl *replay_ = nullptr;
-    QAction *undoAction_ = nullptr, *redoAction_ = nullptr;  // enabled when there is a move to take back, make again
+    MoveActions *actions_ = nullptr;
     FocusStyle *focusStyle_ = nullptr;
     std::unique_ptr<ControlFactory> controls_;
     QList<std::pair<QString, QByteArray>> startLooks_;  // the look files found at start-up
@@ -137,7 +138,7 @@ private:
     BoardScreen screen_{game_};
     HelpWindow *help_ = nullptr;
     PlayerMessages *messages_ = nullptr;
-    bool iconGiven_ = false;
+    WindowIcon *icon_ = nullptr;
 };
 
 } // namespace peg

@@ -12,6 +12,19 @@ Panel::Panel(const QString &caption, QWidget *parent)
     hide();
 }
 
+void Panel::open()
+{
+    show();
+    raise();
+}
+
+void Panel::closeTo(QWidget *opener)
+{
+    if (isAncestorOf(window()->focusWidget()))
+        opener->setFocus(Qt::OtherFocusReason);
+    hide();
+}
+
 void Panel::mousePressEvent(QMouseEvent *event)
 {
     QGroupBox::mousePressEvent(event);

@@ -12,6 +12,13 @@ class Panel : public QGroupBox {
 public:
     Panel(const QString &caption, QWidget *parent);
 
+    // Shown, in front of the other panels where they overlap.
+    void open();
+    // Hidden. Holding the focus, it hands it back to the button that opened
+    // it rather than to whatever the chain offers next: a key still held
+    // would act there.
+    void closeTo(QWidget *opener);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
 };

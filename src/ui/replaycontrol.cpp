@@ -28,7 +28,8 @@ void ReplayControl::start(const std::string &name, const std::string &content, i
     try {
         moves = ParseMoveFile(content);
     } catch (const MoveFileError &e) {
-        emit refused(QStringLiteral("Pliku %1 nie można odtworzyć.\n%2").arg(QuotedName(name), QString::fromStdString(e.what())));
+        emit refused(QStringLiteral("Pliku %1 nie można odtworzyć.\n%2")
+                         .arg(QuotedName(name), QString::fromStdString(e.what())));
         return;
     }
     game_.NewGame();
@@ -55,7 +56,8 @@ void ReplayControl::tick()
     case TickResult::Refused: {
         end();
         const Move &m = refused.move;
-        emit stopped(QStringLiteral("Odtwarzanie zatrzymane: ruchu nr %1 (%2, %3 → %4, %5) nie można wykonać w tej pozycji.")
+        emit stopped(QStringLiteral("Odtwarzanie zatrzymane: ruchu nr %1 (%2, %3 → %4, %5) "
+                                    "nie można wykonać w tej pozycji.")
                          .arg(refused.number)
                          .arg(m.fromCol)
                          .arg(m.fromRow)
