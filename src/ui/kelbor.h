@@ -35,8 +35,11 @@ class PlayerMessages;
 class ReplayControl;
 class WindowIcon;
 
-// The game's one window. It owns the game state, the board picture, the
-// tile pictures, the three panels over the board and the replay timer.
+// The game's one window. It holds the game and wires the rooms that do the
+// work to the design's handlers: ControlFactory builds and finds the
+// controls, BoardScreen is the game's view, ReplayControl runs replays,
+// MoveActions takes moves back and makes them again, PlayerMessages tells
+// problems, WindowIcon gives the icon; playerfiles reads and writes files.
 class Kelbor : public QWidget {
     Q_OBJECT
 public:
