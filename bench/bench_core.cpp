@@ -36,7 +36,7 @@ std::string FullGameFile()
 {
     Game g;
     g.NewGame();
-    for (const RecordedMove &m : FULL_GAME) {
+    for (const Move &m : FULL_GAME) {
         g.CellClicked(m.fromCol, m.fromRow);
         g.CellClicked(m.toCol, m.toRow);
     }

@@ -82,7 +82,7 @@ void BM_Replay31AtSzybko(benchmark::State &state)
 {
     Game played;
     played.NewGame();
-    for (const RecordedMove &m : FULL_GAME) {
+    for (const Move &m : FULL_GAME) {
         played.CellClicked(m.fromCol, m.fromRow);
         played.CellClicked(m.toCol, m.toRow);
     }

@@ -216,7 +216,7 @@ bool Game::Redo()
     // Nothing changes the board between an undo and its redo without ending
     // the list, so the move is legal again and both clicks take.
     const int slot = pegsLeft_ - 1;
-    const LoggedMove m{logEntry(slot, fromCol), logEntry(slot, fromRow), logEntry(slot, toCol), logEntry(slot, toRow)};
+    const Move m{logEntry(slot, fromCol), logEntry(slot, fromRow), logEntry(slot, toCol), logEntry(slot, toRow)};
     const Int16 left = Int16(redoLeft_ - 1);
     CellClicked(m.fromCol, m.fromRow);
     CellClicked(m.toCol, m.toRow);
@@ -224,14 +224,14 @@ bool Game::Redo()
     return true;
 }
 
-void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves)
+void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const Move> moves)
 {
     // A counter above 32 asks for a negative number of moves: refused too.
     if (pegsLeft < 1 || moves.size() != std::size_t(START_PEGS - pegsLeft))
         throw std::invalid_argument("recorded game holds " + std::to_string(moves.size()) +
                                     " moves for the counter " + std::to_string(pegsLeft));
     for (std::size_t i = 0; i < moves.size(); ++i) {
-        const LoggedMove &m = moves[i];
+        const Move &m = moves[i];
         if (!InGameArea(m.fromCol, m.fromRow) || !InGameArea(m.toCol, m.toRow))
             throw std::invalid_argument("recorded move " + std::to_string(i + 1) + " (" + std::to_string(m.fromCol) +
                                         ", " + std::to_string(m.fromRow) + " -> " + std::to_string(m.toCol) + ", " +
@@ -241,7 +241,7 @@ void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves)
     replayTarget_ = pegsLeft;
     redoLeft_ = 0;  // their slots are overwritten
     int slot = FIRST_SLOT;
-    for (const LoggedMove &m : moves) {
+    for (const Move &m : moves) {
         setLogEntry(slot, fromCol, m.fromCol);
         setLogEntry(slot, fromRow, m.fromRow);
         setLogEntry(slot, toCol, m.toCol);
@@ -255,7 +255,7 @@ RecordedMoveResult Game::PlayNextRecordedMove()
     if (replayTarget_ >= pegsLeft_)
         return RecordedMoveResult::NoneLeft;
     const int slot = pegsLeft_ - 1;
-    const LoggedMove m{logEntry(slot, fromCol), logEntry(slot, fromRow), logEntry(slot, toCol), logEntry(slot, toRow)};
+    const Move m{logEntry(slot, fromCol), logEntry(slot, fromRow), logEntry(slot, toCol), logEntry(slot, toRow)};
     // Log coordinates are 1..7 (0 in a slot never written) and pegs stand
     // only on the cross, so a peg here is a peg on the cross. A move out of
     // an empty hole would lower the counter without taking a peg off the board.

@@ -46,10 +46,11 @@ public:
 
 enum class ClickResult { Ignored, Selected, Moved };
 
-// A move as a log slot holds it.
-struct LoggedMove {
+// A move: from column, from row, to column, to row (1 to 7), as the log,
+// the move file and the tests hold it.
+struct Move {
     Int16 fromCol, fromRow, toCol, toRow;
-    bool operator==(const LoggedMove &) const = default;
+    bool operator==(const Move &) const = default;
 };
 
 enum class RecordedMoveResult {
@@ -107,7 +108,7 @@ public:
     // longer be made again. Throws std::invalid_argument, before changing
     // anything, unless pegsLeft is 1..32, there are 32 - pegsLeft moves and
     // every coordinate is 1..7.
-    void LoadRecordedMoves(Int16 pegsLeft, std::span<const LoggedMove> moves);
+    void LoadRecordedMoves(Int16 pegsLeft, std::span<const Move> moves);
 
     // Plays the move in slot pegsLeft - 1 as a click on its target with its
     // source selected, then drops the selection. A source that holds no peg

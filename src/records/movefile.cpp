@@ -89,11 +89,7 @@ MoveFile ParseMoveFile(const std::string &content)
 
 void ApplyMoveFile(const MoveFile &file, Game &game)
 {
-    std::vector<LoggedMove> moves;
-    moves.reserve(file.moves.size());
-    for (const Move &m : file.moves)
-        moves.push_back({m.fromCol, m.fromRow, m.toCol, m.toRow});
-    game.LoadRecordedMoves(file.pegsLeft, moves);
+    game.LoadRecordedMoves(file.pegsLeft, file.moves);
 }
 
 } // namespace peg

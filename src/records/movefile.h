@@ -11,11 +11,6 @@ namespace peg {
 
 inline constexpr const char *MOVE_FILE_HEADER = "Plik opisujacy ruchy gracza. Ilosc pozostalych:";
 
-struct Move {
-    Int16 fromCol, fromRow, toCol, toRow;
-    bool operator==(const Move &) const = default;
-};
-
 // A move file read in full: moves[0] is slot 31, the first move of the game;
 // moves.back() is slot pegsLeft, the latest one.
 struct MoveFile {

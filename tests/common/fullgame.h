@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -10,11 +11,7 @@
 // A complete game from the start position down to one peg in the centre,
 // as (fromCol, fromRow, toCol, toRow), found by a search and checked by
 // the tests that play it.
-struct RecordedMove {
-    int fromCol, fromRow, toCol, toRow;
-};
-
-inline constexpr std::array<RecordedMove, 31> FULL_GAME = {{
+inline constexpr std::array<peg::Move, 31> FULL_GAME = {{
     {2, 4, 4, 4}, {3, 2, 3, 4}, {1, 3, 3, 3}, {1, 5, 1, 3}, {3, 4, 3, 2}, {3, 1, 3, 3}, {3, 5, 1, 5},
     {3, 7, 3, 5}, {4, 3, 2, 3}, {1, 3, 3, 3}, {4, 1, 4, 3}, {4, 3, 2, 3}, {4, 5, 2, 5}, {1, 5, 3, 5},
     {4, 7, 4, 5}, {4, 5, 2, 5}, {6, 3, 4, 3}, {5, 1, 5, 3}, {5, 3, 3, 3}, {2, 3, 4, 3}, {4, 3, 4, 5},
@@ -23,20 +20,15 @@ inline constexpr std::array<RecordedMove, 31> FULL_GAME = {{
 }};
 
 // The first n moves of FULL_GAME as the move log keeps them.
-inline std::vector<peg::LoggedMove> FullGameLog(std::size_t n = FULL_GAME.size())
+inline std::vector<peg::Move> FullGameLog(std::size_t n = FULL_GAME.size())
 {
-    std::vector<peg::LoggedMove> log;
-    for (std::size_t i = 0; i < n && i < FULL_GAME.size(); ++i) {
-        const RecordedMove &m = FULL_GAME[i];
-        log.push_back({peg::Int16(m.fromCol), peg::Int16(m.fromRow), peg::Int16(m.toCol), peg::Int16(m.toRow)});
-    }
-    return log;
+    return {FULL_GAME.begin(), FULL_GAME.begin() + std::ptrdiff_t(std::min(n, FULL_GAME.size()))};
 }
 
 // Plays moves by clicks as the mouse would; false at the first one refused.
-inline bool Play(peg::Game &g, const std::vector<RecordedMove> &moves = {FULL_GAME.begin(), FULL_GAME.end()})
+inline bool Play(peg::Game &g, const std::vector<peg::Move> &moves = {FULL_GAME.begin(), FULL_GAME.end()})
 {
-    for (const RecordedMove &m : moves)
+    for (const peg::Move &m : moves)
         if (g.CellClicked(m.fromCol, m.fromRow) != peg::ClickResult::Selected
             || g.CellClicked(m.toCol, m.toRow) != peg::ClickResult::Moved)
             return false;

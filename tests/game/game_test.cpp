@@ -197,7 +197,7 @@ TEST_F(GameTest, AClickOnAnEmptyHoleRightAfterAMoveIsIgnored)
     int secondJumps = 0;  // clicks that would have been a legal jump of the landed peg
     for (std::size_t i = 0; i < FULL_GAME.size(); ++i) {
         SCOPED_TRACE("after move " + std::to_string(i + 1));
-        const RecordedMove &m = FULL_GAME[i];
+        const Move &m = FULL_GAME[i];
         ASSERT_TRUE(Play(game, {m}));
         view.take();
         const State before = Snapshot(game);
@@ -218,7 +218,7 @@ TEST_F(GameTest, AClickOnAnEmptyHoleRightAfterAMoveIsIgnored)
 
 TEST_F(GameTest, TheWorkedExampleReplaysAsClicksAndEndsWithTheLandedPegUnselected)
 {
-    game.LoadRecordedMoves(30, std::vector<LoggedMove>{{4, 2, 4, 4}, {2, 3, 4, 3}});
+    game.LoadRecordedMoves(30, std::vector<Move>{{4, 2, 4, 4}, {2, 3, 4, 3}});
     EXPECT_TRUE(view.calls.empty());
     EXPECT_TRUE(IsStartPosition(game));
     EXPECT_EQ(game.PlayNextRecordedMove(), RecordedMoveResult::Played);
@@ -268,7 +268,7 @@ TEST_F(GameTest, ARecordedMoveThatCannotBeMadeIsRefusedAndLeavesThePosition)
 {
     const struct {
         const char *name;
-        std::vector<LoggedMove> moves;
+        std::vector<Move> moves;
         int playable;       // moves made before the one refused
         Calls calls;        // what the refused move draws
         Selection selection;  // what it leaves selected
@@ -428,7 +428,7 @@ TEST_F(GameTest, UndoRefusesALoadedMoveThatDoesNotFitTheBoard)
     const struct {
         const char *name;
         int played;
-        LoggedMove last;
+        Move last;
     } cases[] = {
         {"from a peg", 1, {3, 3, 3, 5}},
         {"from a corner off the cross", 5, {1, 1, 1, 3}},
@@ -440,7 +440,7 @@ TEST_F(GameTest, UndoRefusesALoadedMoveThatDoesNotFitTheBoard)
         SCOPED_TRACE(c.name);
         game.NewGame();
         ASSERT_TRUE(Play(game, {FULL_GAME.begin(), FULL_GAME.begin() + c.played}));
-        std::vector<LoggedMove> moves = FullGameLog(c.played - 1);
+        std::vector<Move> moves = FullGameLog(c.played - 1);
         moves.push_back(c.last);
         game.LoadRecordedMoves(Int16(START_PEGS - c.played), moves);
         view.take();
@@ -456,11 +456,11 @@ TEST(GameRecordedMoves, RefusesWhatPlayCouldNotHaveLoggedAndKeepsTheOldLog)
     struct Case {
         std::string name;
         Int16 pegsLeft;
-        std::vector<LoggedMove> moves;
+        std::vector<Move> moves;
     };
-    std::vector<LoggedMove> thirtyTwo = FullGameLog();
+    std::vector<Move> thirtyTwo = FullGameLog();
     thirtyTwo.push_back({4, 4, 4, 6});
-    std::vector<LoggedMove> thirtyThree = thirtyTwo;
+    std::vector<Move> thirtyThree = thirtyTwo;
     thirtyThree.push_back({4, 6, 4, 4});
     std::vector<Case> cases = {
         {"counter 0 with 32 moves", 0, thirtyTwo},
@@ -475,7 +475,7 @@ TEST(GameRecordedMoves, RefusesWhatPlayCouldNotHaveLoggedAndKeepsTheOldLog)
     for (int move : {0, 2}) {
         for (int entry = 0; entry < 4; ++entry) {
             for (Int16 bad : {Int16(0), Int16(8), Int16(-7)}) {
-                std::vector<LoggedMove> moves = FullGameLog(3);
+                std::vector<Move> moves = FullGameLog(3);
                 Int16 *fields[] = {&moves[move].fromCol, &moves[move].fromRow, &moves[move].toCol, &moves[move].toRow};
                 *fields[entry] = bad;
                 cases.push_back({"move " + std::to_string(move + 1) + " entry " + std::to_string(entry + 1) + " = " +
@@ -501,7 +501,7 @@ TEST(GameRecordedMoves, FillsSlots31DownToTheCounterAndTouchesNothingElse)
     const struct {
         const char *name;
         Int16 pegsLeft;
-        std::vector<LoggedMove> moves;
+        std::vector<Move> moves;
     } cases[] = {
         {"counter 32, no moves", 32, {}},
         {"the whole game", 1, FullGameLog()},
@@ -519,7 +519,7 @@ TEST(GameRecordedMoves, FillsSlots31DownToTheCounterAndTouchesNothingElse)
         State expected = before;
         expected.replayTarget = c.pegsLeft;
         for (std::size_t i = 0; i < c.moves.size(); ++i) {
-            const LoggedMove &m = c.moves[i];
+            const Move &m = c.moves[i];
             expected.log[FIRST_SLOT - i] = {0, m.fromCol, m.fromRow, m.toCol, m.toRow};
         }
         EXPECT_TRUE(Snapshot(game) == expected);

@@ -81,7 +81,7 @@ private slots:
         QFile::setPermissions(QStringLiteral("stary.txt"), QFileDevice::ReadOwner);
         TestWindow w;
         Problems problems(w);
-        for (const RecordedMove &m : {FULL_GAME[0], FULL_GAME[1], FULL_GAME[2]}) {
+        for (const Move &m : {FULL_GAME[0], FULL_GAME[1], FULL_GAME[2]}) {
             w.game().CellClicked(m.fromCol, m.fromRow);
             w.game().CellClicked(m.toCol, m.toRow);
         }

@@ -40,7 +40,7 @@ private slots:
     {
         ScratchFolder folder;
         ShownKelbor w;
-        for (const RecordedMove &m : FULL_GAME) {
+        for (const Move &m : FULL_GAME) {
             PressCell(w, m.fromCol, m.fromRow);
             PressCell(w, m.toCol, m.toRow);
         }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "game.h"
-#include "movefile.h"
 
 namespace peg {
 
