@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
-#include <QTimer>
 
 #include <cmath>
 #include <cstring>
