@@ -9,6 +9,7 @@
 
 #include "boardlook.h"
 #include "pngcorner.h"
+#include "words.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         (void)look.pusty.size();
     } catch (const peg::BoardLookError &) {
     }
-    peg::DecodeFileText(content);
+    peg::ShownName(content);
     // The same bytes as a picture: the corner reader must refuse or decode,
     // never read past the data or crash.
     const QImage corner = peg::ReadPngCorner(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), QSize(60, 60));

@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QLocale>
 
 #include <cerrno>
 #include <utility>
@@ -11,15 +10,16 @@
 #include "gamefiles.h"
 #include "itemreader.h"
 #include "pngcorner.h"
+#include "words.h"
 #include "tilerenderer.h"
 
 namespace peg {
 
-QString ReadBoardLookName(const std::string &content)
+std::string ReadBoardLookName(const std::string &content)
 {
     try {
         ItemReader reader(content);
-        return DecodeFileText(reader.ReadValue().AsText());
+        return reader.ReadValue().AsText();
     } catch (const ItemError &e) {
         throw BoardLookError(e.what());
     }
@@ -30,39 +30,33 @@ BoardLookFile ParseBoardLook(const std::string &content)
     try {
         ItemReader reader(content);
         BoardLookFile look;
-        look.displayName = DecodeFileText(reader.ReadValue().AsText());
+        look.displayName = reader.ReadValue().AsText();
         look.aktual = reader.ReadValue().AsText();
         look.nieuzyt = reader.ReadValue().AsText();
         look.pelny = reader.ReadValue().AsText();
         look.pusty = reader.ReadText();
         return look;
     } catch (const ItemError &e) {
-        throw BoardLookError(e.what() + std::string(" (plik wyglądu ma pięć pozycji: nazwę i cztery obrazki)"));
+        throw BoardLookError(e.what() + LookFileShapeText());
     }
 }
 
 namespace {
 
 // Qt's own wording is English and names its internals; say it as a player would.
-QString PictureErrorText(QImageReader::ImageReaderError error)
+PictureFault Fault(QImageReader::ImageReaderError error)
 {
     switch (error) {
-    case QImageReader::UnsupportedFormatError:
-        return QStringLiteral("to nie jest obrazek w formacie, który gra umie odczytać");
-    case QImageReader::InvalidDataError:
-        return QStringLiteral("obrazek jest uszkodzony");
-    case QImageReader::DeviceError:
-        return QStringLiteral("błąd odczytu obrazka");
-    default:
-        return QStringLiteral("nie udało się odczytać obrazka");
+    case QImageReader::UnsupportedFormatError: return PictureFault::NotAPicture;
+    case QImageReader::InvalidDataError: return PictureFault::Damaged;
+    case QImageReader::DeviceError: return PictureFault::ReadError;
+    default: return PictureFault::Other;
     }
 }
 
-[[noreturn]] void Refuse(const char *role, const std::string &name, const QString &why)
+[[noreturn]] void Refuse(const char *role, const std::string &name, const std::string &why)
 {
-    throw BoardLookError(QStringLiteral("nie można wczytać obrazka %1 %2: %3")
-                             .arg(QString::fromUtf8(role), QuotedName(name), why)
-                             .toStdString());
+    throw BoardLookError(PictureRefusedText(role, name, why));
 }
 
 // A JPEG whose frame is sequential (baseline or extended): Qt's reader then
@@ -101,12 +95,7 @@ bool CutWhileDecoding(QImageReader &reader, const QByteArray &data, const char *
     const QSize size = reader.size();
     if (!cuts && size.isValid() && qint64(size.width()) * size.height() > MAX_WHOLE_DECODE_PIXELS)
         Refuse(role, name,
-               QStringLiteral("obrazek jest zbyt duży (%1 × %2 pikseli): w tym formacie gra wczytuje obrazki do %3 "
-                              "pikseli, na przykład %4 × %4")
-                   .arg(size.width())
-                   .arg(size.height())
-                   .arg(QLocale(QLocale::Polish).toString(MAX_WHOLE_DECODE_PIXELS))
-                   .arg(MAX_WHOLE_DECODE_SIDE));
+               PictureTooLargeText(size.width(), size.height(), MAX_WHOLE_DECODE_PIXELS, MAX_WHOLE_DECODE_SIDE));
     return cuts;
 }
 
@@ -133,7 +122,7 @@ QImage LoadPicture(const std::string &name, const char *role, int side, bool opt
     if (e) {
         if (optional && e.code == ENOENT)
             return QImage();
-        Refuse(role, name, QString::fromStdString(ReadFailureText(e)));
+        Refuse(role, name, ReadFailureText(e));
     }
     QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));  // no copy
     const QRect cell(0, 0, side, side);
@@ -153,7 +142,7 @@ QImage LoadPicture(const std::string &name, const char *role, int side, bool opt
     QImage image = reader.read();
     QImageReader::setAllocationLimit(allocationLimit);
     if (image.isNull())
-        Refuse(role, name, PictureErrorText(reader.error()));
+        Refuse(role, name, PictureFaultText(Fault(reader.error())));
     if (image.width() > side || image.height() > side)
         image = image.copy(cell.intersected(image.rect()));
     return image;
@@ -176,10 +165,10 @@ BoardLookPictures LoadBoardLookPictures(const BoardLookFile &look)
 {
     BoardLookPictures p;
     const std::pair<Tile, std::pair<const std::string *, const char *>> pictures[] = {
-        {Tile::Nieuzyt, {&look.nieuzyt, "pola bez otworu"}},
-        {Tile::Pusty, {&look.pusty, "pustego otworu"}},
-        {Tile::Aktual, {&look.aktual, "wybranego piona"}},
-        {Tile::Pelny, {&look.pelny, "piona"}},
+        {Tile::Nieuzyt, {&look.nieuzyt, ROLE_NIEUZYT}},
+        {Tile::Pusty, {&look.pusty, ROLE_PUSTY}},
+        {Tile::Aktual, {&look.aktual, ROLE_AKTUAL}},
+        {Tile::Pelny, {&look.pelny, ROLE_PELNY}},
     };
     for (const auto &[tile, named] : pictures) {
         const auto &[name, role] = named;

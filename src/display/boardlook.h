@@ -9,7 +9,6 @@
 #include <string>
 
 #include "game.h"
-#include "showntext.h"
 
 namespace peg {
 
@@ -17,7 +16,7 @@ namespace peg {
 // selected peg, no hole, peg, empty hole. Picture names are kept as the
 // bytes the file holds, so they find files whose names are not UTF-8.
 struct BoardLookFile {
-    QString displayName;
+    std::string displayName;  // as the file holds it
     std::string aktual, nieuzyt, pelny, pusty;
 };
 
@@ -27,8 +26,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Only the first item, for the name label.
-QString ReadBoardLookName(const std::string &content);
+// Only the first item, as the file holds it, for the name label.
+std::string ReadBoardLookName(const std::string &content);
 
 // All five items; throws BoardLookError (with line and item) when one is missing.
 BoardLookFile ParseBoardLook(const std::string &content);

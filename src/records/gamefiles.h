@@ -59,9 +59,4 @@ bool IsRegularFile(const std::string &name);
 inline constexpr long SAVE_LEFTOVER_AGE_S = 24 * 60 * 60;
 void RemoveSaveLeftovers();
 
-// What went wrong, in Polish, for the player: one wording for reading and
-// one for writing, from the error alone.
-std::string ReadFailureText(const FileError &error);
-std::string WriteFailureText(const FileError &error);
-
 } // namespace peg

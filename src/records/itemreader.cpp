@@ -6,6 +6,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "words.h"
+
 namespace peg {
 
 namespace {
@@ -51,70 +53,7 @@ bool IsDecimal(const std::string &s)
     return digits;
 }
 
-// Length of the UTF-8 sequence starting at i, or 0 when it is not one.
-std::size_t Utf8Length(const std::string &s, std::size_t i)
-{
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = b(i);
-    if (lead < 0x80)
-        return 1;
-    std::size_t len = 0;
-    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        len = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        len = 3;
-        if (lead == 0xE0) lo = 0xA0;
-        if (lead == 0xED) hi = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        len = 4;
-        if (lead == 0xF0) lo = 0x90;
-        if (lead == 0xF4) hi = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + len > s.size() || b(i + 1) < lo || b(i + 1) > hi)
-        return 0;
-    for (std::size_t k = 2; k < len; ++k)
-        if (b(i + k) < 0x80 || b(i + k) > 0xBF)
-            return 0;
-    return len;
-}
-
 } // namespace
-
-std::string ItemPlace(int line, int item)
-{
-    return "wiersz " + std::to_string(line) + ", pozycja " + std::to_string(item) + ": ";
-}
-
-std::string QuoteItem(const std::string &raw)
-{
-    std::string out = "\u201E";
-    std::size_t shown = 0;
-    bool inJunk = false;  // a run of bytes that are not text shows as one mark
-    for (std::size_t i = 0; i < raw.size();) {
-        const std::size_t len = Utf8Length(raw, i);
-        const unsigned char c = static_cast<unsigned char>(raw[i]);
-        const bool junk = len == 0 || c < 0x20 || c == 0x7F;
-        if (junk && inJunk) {
-            i += len == 0 ? 1 : len;
-            continue;
-        }
-        if (shown == MAX_QUOTED_CHARS) {
-            out += "\u2026";
-            break;
-        }
-        if (junk)
-            out += "\uFFFD";
-        else
-            out.append(raw, i, len);
-        inJunk = junk;
-        ++shown;
-        i += len == 0 ? 1 : len;
-    }
-    return out + "\u201D";
-}
 
 std::string ItemValue::AsText() const
 {
@@ -181,8 +120,7 @@ void ItemReader::startItem()
         const bool endsWithLineEnd = !data_.empty() && (data_.back() == CR || data_.back() == LF);
         const int lastLine = endsWithLineEnd && line_ > 1 ? line_ - 1 : line_;
         throw ItemError(ItemError::Kind::EndOfFile, lastLine, items_ + 1, {},
-                        "wiersz " + std::to_string(lastLine) + ": plik kończy się przed pozycją " +
-                            std::to_string(items_ + 1));
+                        FileEndsBeforeItemText(lastLine, items_ + 1));
     }
 }
 
@@ -260,19 +198,18 @@ std::int16_t ItemReader::ReadInt16()
     if (!raw.empty() && (raw[0] == '-' || raw[0] == '+'))
         i = 1;
     if (i == raw.size())
-        fail(ItemError::Kind::NotANumber, raw, QuoteItem(raw) + " nie jest liczbą całkowitą");
+        fail(ItemError::Kind::NotANumber, raw, NotAWholeNumberText(raw));
     long value = 0;
     for (; i < raw.size(); ++i) {
         if (!IsDigit(raw[i]))
-            fail(ItemError::Kind::NotANumber, raw, QuoteItem(raw) + " nie jest liczbą całkowitą");
+            fail(ItemError::Kind::NotANumber, raw, NotAWholeNumberText(raw));
         if (value <= 32768)  // beyond this it overflows anyway; keeps long from overflowing
             value = value * 10 + (raw[i] - '0');
     }
     if (negative)
         value = -value;
     if (value < -32768 || value > 32767)
-        fail(ItemError::Kind::Overflow, raw,
-             "liczba " + QuoteItem(raw) + " przekracza zakres od -32768 do 32767");
+        fail(ItemError::Kind::Overflow, raw, NumberOutOfRangeText(raw));
     ++items_;
     return static_cast<std::int16_t>(value);
 }

@@ -28,18 +28,6 @@ struct ItemValue {
     std::string AsText() const;  // a number in its decimal form, else the text
 };
 
-// "wiersz 3, pozycja 5: " - where a fault lies, as the messages put it.
-std::string ItemPlace(int line, int item);
-
-// How much of an item or a name a message quotes: enough to recognise it,
-// short enough that no message outgrows the screen.
-inline constexpr std::size_t MAX_QUOTED_CHARS = 40;
-
-// The item between Polish quotes, safe to show: cut to MAX_QUOTED_CHARS
-// characters and "…"; each run of bytes that are not UTF-8 text (a
-// Windows-1250 letter, a control character) becomes one U+FFFD.
-std::string QuoteItem(const std::string &raw);
-
 // Reads comma- or line-delimited items from the whole content of a text file.
 class ItemReader {
 public:

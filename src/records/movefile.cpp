@@ -2,6 +2,7 @@
 #include "movefile.h"
 
 #include "itemreader.h"
+#include "words.h"
 
 #include <cstdlib>
 
@@ -18,10 +19,6 @@ void AppendNumber(std::string &out, Int16 value)
     out += std::to_string(std::abs(int(value)));
     out += ' ';
 }
-
-// Polish names of the four entries of a move, in file order.
-const char *const ENTRY_NAMES[] = {"kolumna pola startowego", "rząd pola startowego",
-                                   "kolumna pola docelowego", "rząd pola docelowego"};
 
 } // namespace
 
@@ -59,12 +56,11 @@ MoveFile ParseMoveFile(const std::string &content)
     try {
         const ItemValue header = reader.ReadValue();
         if (header.isNumber)
-            throw refuse("brak nagłówka, plik zaczyna się od liczby " + QuoteItem(header.text));
+            throw refuse(NoHeaderText(header.text));
 
         file.pegsLeft = reader.ReadInt16();
         if (file.pegsLeft < 1 || file.pegsLeft > START_PEGS)
-            throw refuse("liczba pozostałych pionów wynosi " + std::to_string(file.pegsLeft) +
-                         ", poza zakresem od 1 do 32");
+            throw refuse(PegsLeftOutOfRangeText(file.pegsLeft));
 
         movesNeeded = START_PEGS - file.pegsLeft;
         for (int m = 0; m < movesNeeded; ++m) {
@@ -72,16 +68,14 @@ MoveFile ParseMoveFile(const std::string &content)
             for (int e = 0; e < 4; ++e) {
                 v[e] = reader.ReadInt16();
                 if (v[e] < GAME_FIRST || v[e] > GAME_LAST)
-                    throw refuse(std::string(ENTRY_NAMES[e]) + " w ruchu " + std::to_string(m + 1) +
-                                 " wynosi " + std::to_string(v[e]) + ", poza zakresem od 1 do 7");
+                    throw refuse(MoveEntryOutOfRangeText(e, m + 1, v[e]));
             }
             file.moves.push_back({v[0], v[1], v[2], v[3]});
         }
     } catch (const ItemError &e) {
         std::string what = e.what();
         if (e.kind == ItemError::Kind::EndOfFile && movesNeeded > 0)
-            what += " (licznik " + std::to_string(file.pegsLeft) + " wymaga " + std::to_string(movesNeeded) +
-                    " ruchów, pełnych ruchów w pliku: " + std::to_string(file.moves.size()) + ")";
+            what += TooFewMovesText(file.pegsLeft, movesNeeded, file.moves.size());
         throw MoveFileError(e.line, e.item, what);
     }
     return file;

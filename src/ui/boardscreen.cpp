@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "words.h"
+
 #include "boardpicture.h"
 #include "cursor.h"
 
@@ -79,7 +81,7 @@ void BoardScreen::DrawBoard()
 void BoardScreen::ShowCount(Int16 pegsLeft)
 {
     count_->setText(QString::number(pegsLeft));
-    count_->setAccessibleName(QStringLiteral("Pozostało: %1").arg(pegsLeft));
+    count_->setAccessibleName(QString::fromStdString(PegsLeftName(pegsLeft)));
     count_->repaint();
     if (counted_)
         counted_();
@@ -88,11 +90,8 @@ void BoardScreen::ShowCount(Int16 pegsLeft)
 QString BoardScreen::CellDescription(int col, int row) const
 {
     const Int16 code = IsHole(col, row) ? game_.cell(col, row) : CELL_NONE;
-    QString what = code == CELL_PEG ? QStringLiteral("pion") : code == CELL_EMPTY ? QStringLiteral("pusta dziurka")
-                                                                                  : QStringLiteral("poza planszą");
-    if (code == CELL_PEG && game_.hasSelection() && game_.selectedCol() == col && game_.selectedRow() == row)
-        what += QStringLiteral(", zaznaczony");
-    return QStringLiteral("kolumna %1, rząd %2: %3").arg(col).arg(row).arg(what);
+    const bool selected = game_.hasSelection() && game_.selectedCol() == col && game_.selectedRow() == row;
+    return QString::fromStdString(CellText(col, row, code, selected));
 }
 
 void BoardScreen::describeCursor()

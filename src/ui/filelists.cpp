@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "gamefiles.h"
-#include "showntext.h"
+#include "words.h"
 
 namespace peg {
 
@@ -15,7 +15,7 @@ FileEntries ListedFiles(const char *suffix)
     // Names stay the bytes the system gave; the list shows them decoded.
     FileEntries entries;
     for (const std::string &name : ListFiles(suffix))
-        entries.append({ShownName(name), QByteArray::fromStdString(name)});
+        entries.append({QString::fromStdString(ShownName(name)), QByteArray::fromStdString(name)});
     std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
         const int byText = QString::compare(a.first, b.first, Qt::CaseInsensitive);
         return byText != 0 ? byText < 0 : a.second < b.second;

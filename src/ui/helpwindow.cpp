@@ -10,7 +10,7 @@
 #include <string>
 
 #include "gamefiles.h"
-#include "showntext.h"
+#include "words.h"
 
 namespace peg {
 
@@ -21,9 +21,9 @@ QString ShownWorkingFolder()
 {
     std::string path(4096, '\0');
     if (!::getcwd(path.data(), path.size()))
-        return QStringLiteral("(folder gry już nie istnieje)");
+        return QString::fromUtf8(GAME_FOLDER_GONE);
     path.resize(path.find('\0'));
-    return DecodeFileText(path);
+    return QString::fromStdString(FileText(path));
 }
 
 } // namespace
@@ -32,7 +32,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Pomoc – Kelb's Pegboard"));
+    setWindowTitle(QString::fromUtf8(HELP_TITLE));
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
     auto *layout = new QVBoxLayout(this);
@@ -51,11 +51,10 @@ void HelpWindow::showContents()
     if (!error) {
         browser_->setHtml(QString::fromUtf8(html.data(), qsizetype(html.size())));
     } else {
-        browser_->setHtml(QStringLiteral("<h2>Brak pliku pomocy</h2>"
-                                         "<p>Nie można odczytać pliku <b>%1</b> w folderze gry:<br>%2<br>(%3)</p>"
-                                         "<p>Plik pomocy powinien leżeć w folderze, z którego uruchomiono grę.</p>")
-                              .arg(QString::fromLatin1(HELP_FILE), ShownWorkingFolder().toHtmlEscaped(),
-                                   QString::fromStdString(ReadFailureText(error)).toHtmlEscaped()));
+        const auto escaped = [](const QString &text) { return text.toHtmlEscaped().toStdString(); };
+        browser_->setHtml(QString::fromStdString(
+            NoHelpPage(HELP_FILE, escaped(ShownWorkingFolder()),
+                       escaped(QString::fromStdString(ReadFailureText(error))))));
     }
     browser_->verticalScrollBar()->setValue(0);
     show();

@@ -152,7 +152,7 @@ void Kelbor::Form_Load()
     game_.NewGame();
 }
 
-void Kelbor::TellNoPlayerFolder() { problem(FOLDER_TITLE, NoPlayerFolderText()); }
+void Kelbor::TellNoPlayerFolder() { problem(FOLDER_TITLE, NoPlayerFolderMessage()); }
 
 void Kelbor::BTNreset_Click() { game_.NewGame(); }
 

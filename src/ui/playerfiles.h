@@ -6,6 +6,7 @@
 #include <string>
 
 #include "boardlook.h"
+#include "words.h"
 
 namespace peg {
 
@@ -13,11 +14,7 @@ class Game;
 
 // The game's files as the window reads and writes them. Each returns what
 // went wrong in the player's words, or an empty text when all went well;
-// the titles of the boxes that tell it are here too.
-inline const QString SAVE_TITLE = QStringLiteral("Zapis ruchów");
-inline const QString LOOK_TITLE = QStringLiteral("Wygląd planszy");
-inline const QString REPLAY_TITLE = QStringLiteral("Odtwarzanie ruchów");
-inline const QString FOLDER_TITLE = QStringLiteral("Folder gry");
+// the words themselves, and the titles of the boxes, are in words.h.
 
 QString ReadGameFile(const std::string &name, std::string &content);
 QString ReadLookName(const std::string &name, QString &shown);
@@ -27,6 +24,6 @@ QString LoadLook(const std::string &name, BoardLookPictures &pictures);
 // The moves as the game stands, under the name as typed.
 QString SaveMoves(const QString &typed, const Game &game);
 // Said when the game runs in a folder that is not the player's own.
-QString NoPlayerFolderText();
+QString NoPlayerFolderMessage();
 
 } // namespace peg

@@ -5,7 +5,7 @@
 
 #include "movefile.h"
 #include "replay.h"
-#include "showntext.h"
+#include "words.h"
 
 namespace peg {
 
@@ -28,8 +28,7 @@ void ReplayControl::start(const std::string &name, const std::string &content, i
     try {
         moves = ParseMoveFile(content);
     } catch (const MoveFileError &e) {
-        emit refused(QStringLiteral("Pliku %1 nie można odtworzyć.\n%2")
-                         .arg(QuotedName(name), QString::fromStdString(e.what())));
+        emit refused(QString::fromStdString(ReplayRefusedText(name, e.what())));
         return;
     }
     game_.NewGame();
@@ -55,14 +54,7 @@ void ReplayControl::tick()
         break;
     case TickResult::Refused: {
         end();
-        const Move &m = refused.move;
-        emit stopped(QStringLiteral("Odtwarzanie zatrzymane: ruchu nr %1 (%2, %3 → %4, %5) "
-                                    "nie można wykonać w tej pozycji.")
-                         .arg(refused.number)
-                         .arg(m.fromCol)
-                         .arg(m.fromRow)
-                         .arg(m.toCol)
-                         .arg(m.toRow));
+        emit stopped(QString::fromStdString(ReplayStoppedText(refused.number, refused.move)));
         break;
     }
     }

@@ -2,6 +2,7 @@
 // Reading and writing the game's files under real trouble: a full disk, a
 // file-size limit, folders and files the user may not write, odd names.
 #include "gamefiles.h"
+#include "words.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "itemreader.h"
+#include "words.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST(ItemReader, ReportsKindLineItemAndTextOfAFailedRead)
          "wiersz 1, pozycja 1: liczba „99999999999999999999999” przekracza zakres od -32768 do 32767"},
         {"4.5", "I", K::NotANumber, 1, 1, "4.5", "wiersz 1, pozycja 1: „4.5” nie jest liczbą całkowitą"},
         {"5,,6", "II", K::NotANumber, 1, 2, "", "wiersz 1, pozycja 2: „” nie jest liczbą całkowitą"},
-        {"\xB3", "I", K::NotANumber, 1, 1, "\xB3", "wiersz 1, pozycja 1: „\uFFFD” nie jest liczbą całkowitą"},
+        {"\xB3", "I", K::NotANumber, 1, 1, "\xB3", "wiersz 1, pozycja 1: „ł” nie jest liczbą całkowitą"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.input);
@@ -87,7 +88,7 @@ TEST(ItemReader, ReportsKindLineItemAndTextOfAFailedRead)
 
 } // namespace
 
-TEST(QuoteItem, IsShortAndShowsNoRawBytes)
+TEST(Quoted, IsShortAndShowsNoRawBytes)
 {
     const struct {
         std::string raw, quoted;
@@ -95,12 +96,13 @@ TEST(QuoteItem, IsShortAndShowsNoRawBytes)
         {"abc", "\u201Eabc\u201D"},
         {std::string(40, 'x'), "\u201E" + std::string(40, 'x') + "\u201D"},
         {std::string(1 << 20, '7'), "\u201E" + std::string(40, '7') + "\u2026\u201D"},
-        {"a\xb1\xbf\xe6z", "\u201Ea\uFFFDz\u201D"},         // Windows-1250 letters: one mark
+        {"\xbfo\xb3w", "\u201E\u017Co\u0142w\u201D"},         // not UTF-8: read as Windows-1250
+        {"a\x81\x83z", "\u201Ea\uFFFDz\u201D"},              // bytes that page has no letter for
         {"a\r\n\tb", "\u201Ea\uFFFDb\u201D"},               // control characters too
         {"\xc5\x82\xc3\xb3" "d\xc5\xba", "\u201E\u0142\u00F3" "d\u017A\u201D"},  // UTF-8 letters stay
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.raw.substr(0, 50));
-        EXPECT_EQ(QuoteItem(c.raw), c.quoted);
+        EXPECT_EQ(Quoted(c.raw), c.quoted);
     }
 }

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace peg {
+
+struct FileError;
+struct Move;
+
+// Everything the player reads in a message, a note or a spoken description,
+// in one place, so that the wording stays one voice; the captions of the
+// controls live with the window's design table. Texts are UTF-8.
+
+// ---- Names and items from files and from the system
+
+// How much of an item or a name a message quotes: enough to recognise it,
+// short enough that no message outgrows the screen.
+inline constexpr std::size_t MAX_QUOTED_CHARS = 40;
+
+// Text from a file or the system as a person wrote it: UTF-8 where it is
+// valid, else the Central European Windows code page older files were made in.
+std::string FileText(const std::string &bytes);
+
+// A name or an item, safe to show: decoded as FileText, each run of control
+// characters or undecodable bytes shown as one U+FFFD, and cut after
+// MAX_QUOTED_CHARS characters with "…".
+std::string ShownName(const std::string &bytes);
+
+// The same between Polish quotes, as every message puts a name.
+std::string Quoted(const std::string &bytes);
+
+// ---- Reading a text file item by item
+
+// "wiersz 3, pozycja 5: " - where a fault lies.
+std::string ItemPlace(int line, int item);
+std::string FileEndsBeforeItemText(int line, int item);
+std::string NotAWholeNumberText(const std::string &item);
+std::string NumberOutOfRangeText(const std::string &item);
+
+// ---- The move file
+
+std::string NoHeaderText(const std::string &firstItem);
+std::string PegsLeftOutOfRangeText(int pegsLeft);
+// entry: 0..3, in file order (from column, from row, to column, to row).
+std::string MoveEntryOutOfRangeText(int entry, int moveNumber, int value);
+std::string TooFewMovesText(int pegsLeft, int movesNeeded, std::size_t movesFound);
+
+// ---- Files read and written
+
+std::string ReadFailureText(const FileError &error);
+std::string WriteFailureText(const FileError &error);
+
+// ---- Board looks
+
+std::string LookFileShapeText();  // appended to a fault in a look file
+enum class PictureFault { NotAPicture, Damaged, ReadError, Other };
+std::string PictureFaultText(PictureFault fault);
+std::string PictureTooLargeText(int width, int height, long long maxPixels, int maxSide);
+// role: whose picture it is, as in "obrazek piona".
+std::string PictureRefusedText(const char *role, const std::string &name, const std::string &why);
+inline constexpr const char *ROLE_NIEUZYT = "pola bez otworu";
+inline constexpr const char *ROLE_PUSTY = "pustego otworu";
+inline constexpr const char *ROLE_AKTUAL = "wybranego piona";
+inline constexpr const char *ROLE_PELNY = "piona";
+
+// ---- The window's messages; each box has a title and one text
+
+inline constexpr const char *SAVE_TITLE = "Zapis ruchów";
+inline constexpr const char *LOOK_TITLE = "Wygląd planszy";
+inline constexpr const char *REPLAY_TITLE = "Odtwarzanie ruchów";
+inline constexpr const char *FOLDER_TITLE = "Folder gry";
+
+std::string CannotReadFileText(const std::string &name, const std::string &why);
+std::string NotALookFileText(const std::string &name, const std::string &why);
+std::string CannotApplyLookText(const std::string &name, const std::string &why);
+std::string NoSaveNameText();
+// earlier: a file of that name was there before the save and is kept.
+std::string SaveFailedText(const std::string &name, const std::string &why, bool earlier);
+std::string NoPlayerFolderText(const std::string &folder);
+std::string ReplayRefusedText(const std::string &name, const std::string &why);
+std::string ReplayStoppedText(int moveNumber, const Move &move);
+
+// ---- Help
+
+inline constexpr const char *HELP_TITLE = "Pomoc – Kelb's Pegboard";
+inline constexpr const char *GAME_FOLDER_GONE = "(folder gry już nie istnieje)";
+// The page shown when the help file cannot be read; the parts come HTML-escaped.
+std::string NoHelpPage(const std::string &file, const std::string &folder, const std::string &why);
+
+// ---- What a screen reader says
+
+std::string PegsLeftName(int pegsLeft);
+// code: the cell's content (CELL_PEG, CELL_EMPTY, anything else is off the board).
+std::string CellText(int col, int row, int code, bool selected);
+
+} // namespace peg
