@@ -87,9 +87,9 @@ private slots:
             QCOMPARE(QRect(c->geometry().topLeft(), QSize(c->width(), 0)), QRect(px.topLeft(), QSize(px.width(), 0)));
             QVERIFY(c->height() >= px.height() && c->height() >= c->fontMetrics().height());
             QVERIFY(c->font().bold() && c->font().pointSize() == 12);
-            // Debian's Palatino-like P052 from its OpenType file, whose
-            // foundry Qt names UKWN; its Type 1 file is "P052 [urw]".
-            QCOMPARE(QFontInfo(c->font()).family(), QStringLiteral("P052 [UKWN]"));
+            // Debian's Palatino-like P052, whichever of its files Qt takes.
+            const QFontInfo shown(c->font());
+            QVERIFY2(shown.family().startsWith(QStringLiteral("P052")) && shown.bold(), qPrintable(shown.family()));
         } else {
             QCOMPARE(c->geometry(), px);
             QCOMPARE(c->font().bold(), false);
