@@ -12,20 +12,20 @@ if [ "${CI:-}" = true ] || [ "${1:-}" = --full ]; then full=true; fi
 passed=0
 failed=0
 status=0
-# Runs ctest in a build folder and adds its counts to the totals.
+# Runs ctest in a build folder: its exit status says whether all passed,
+# its JUnit report gives the counts.
 run_ctest() {
-    local log
-    log=$(mktemp)
-    (cd "$1" && ctest --output-on-failure -j"$(nproc)") 2>&1 | tee "$log" || status=1
-    local line
-    line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n1 || true)
-    rm -f "$log"
-    if [ -z "$line" ]; then status=1; return; fi
-    local total bad
-    total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
-    bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")
-    passed=$((passed + total - bad))
-    failed=$((failed + bad))
+    local junit="$1/ctest-junit.xml"
+    rm -f "$junit"
+    (cd "$1" && ctest --output-on-failure -j"$(nproc)" --output-junit "$junit") || status=1
+    if [ ! -s "$junit" ]; then status=1; return; fi
+    local head tests failures skipped
+    head=$(tr '\n' ' ' <"$junit" | grep -o '<testsuite [^>]*>' | head -n1)
+    attr() { sed -n "s/.*[[:space:]]$1=\"\([0-9]*\)\".*/\1/p" <<<"$head"; }
+    tests=$(attr tests) failures=$(attr failures) skipped=$(attr skipped)
+    [ -n "$tests" ] && [ -n "$failures" ] || { status=1; return; }
+    passed=$((passed + tests - failures - ${skipped:-0}))
+    failed=$((failed + failures))
 }
 
 echo "== Release build and tests"

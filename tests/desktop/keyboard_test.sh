@@ -56,4 +56,7 @@ screenshot
 expect_cell 4 4 "$TILES/pelny.png"   # the replayed game, no panel over it
 expect_cell 4 2 "$TILES/pusty.png"
 expect_cell 2 3 "$TILES/pusty.png"
+click_cell 4 5                        # the board takes clicks once the replay has ended
+screenshot
+expect_cell 4 5 "$TILES/aktual.png"
 echo "desktop keyboard test passed"

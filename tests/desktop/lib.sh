@@ -47,35 +47,21 @@ type_text() { xdotool type --delay 20 "$1"; sleep 0.2; }
 
 screenshot() { import -window root "$WORK/shot.png"; }
 
-# Number of pixels by which the screenshot's cell (col, row) differs from a picture.
-cell_diff() {
-    local x=$((WIN_X + 16 + ($1 - 1) * 60)) y=$((WIN_Y + 16 + ($2 - 1) * 60))
-    convert "$WORK/shot.png" -crop "60x60+$x+$y" +repage "$WORK/cell.png"
-    compare -metric AE "$WORK/cell.png" "$3" null: 2>&1 || true
+# Number of pixels by which the screenshot's square of side $3 at window
+# pixel ($1, $2) differs from picture $4.
+region_diff() {
+    compare -metric AE "$WORK/shot.png[${3}x${3}+$((WIN_X + $1))+$((WIN_Y + $2))]" "$4" null: 2>&1 || true
 }
-
+cell_diff() { region_diff $((16 + ($1 - 1) * 60)) $((16 + ($2 - 1) * 60)) 60 "$3"; }
 expect_cell() {
     local d
     d=$(cell_diff "$1" "$2" "$3")
     [ "$d" = "0" ] || fail "cell ($1, $2) differs from $(basename "$3") in $d pixels"
 }
 
-# Like expect_cell, after a screenshot, for what the program does on its own
-# time (a replay): waits up to five seconds, so a loaded machine is no failure.
-await_cell() {
-    local d i
-    for i in $(seq 50); do
-        screenshot
-        d=$(cell_diff "$1" "$2" "$3")
-        [ "$d" = "0" ] && return 0
-        sleep 0.1
-    done
-    fail "cell ($1, $2) still differs from $(basename "$3") in $d pixels"
-}
-
 # The icon the window manager gets for window $1 (_NET_WM_ICON: width,
 # height, then ARGB words, for each size) must hold every size of the drawn
-# icon in $TILES, pixel for pixel. The game window's icon follows its first
+# icon in $TILES (its bare ARGB words), pixel for pixel. The game window's icon follows its first
 # picture by a moment.
 expect_window_icon() {
     local words="" size want got
@@ -86,35 +72,42 @@ expect_window_icon() {
     done
     [ -n "$words" ] || fail "window $1 has no icon"
     for size in ${ICON_SIZES:?set by ctest from the build}; do
-        local png="$TILES/icon-$size.png"
-        [ "$size" = 32 ] && png="$TILES/icon.png"
-        want=$(convert "$png" -depth 8 txt:- | awk -F'[(),]' 'NR > 1 {
-            printf "%.0f ", $6 * 16777216 + $3 * 65536 + $4 * 256 + $5 }')
+        want=$(od -An -v -tu4 "$TILES/icon-$size.argb32" | xargs)
         got=$(echo "$words" | awk -v s="$size" '{
             for (i = 1; i <= NF; i += 2 + $i * $(i + 1))
                 if ($i == s && $(i + 1) == s) { for (j = i + 2; j < i + 2 + s * s; j++) printf "%s ", $j; exit }
-        }')
+        }' | xargs)
         [ -n "$got" ] || fail "window $1 has no ${size}x${size} icon"
         [ "$got" = "$want" ] || fail "the ${size}x${size} icon of window $1 is not the drawn one"
     done
 }
-
 dump_tiles() {
     mkdir -p "$WORK/tiles"
     "$TILEDUMP" "$WORK/tiles" >/dev/null 2>&1 || fail "could not write the built-in tiles"
     TILES="$WORK/tiles"
 }
 
-expect_start_board() {
-    local c r t
-    for c in 1 2 3 4 5 6 7; do
-        for r in 1 2 3 4 5 6 7; do
-            if (( (c >= 3 && c <= 5) || (r >= 3 && r <= 5) )); then
-                if [ "$c" = 4 ] && [ "$r" = 4 ]; then t=$1/pusty.png; else t=$1/pelny.png; fi
-            else
-                t=$1/nieuzyt.png
-            fi
-            expect_cell "$c" "$r" "$t"
+# The start position drawn from tile pictures $1 (no hole), $2 (empty hole)
+# and $3 (peg) into picture $4: one comparison for the whole board.
+start_board_picture() {
+    local c r rows=()
+    for r in 1 2 3 4 5 6 7; do
+        rows+=("(")
+        for c in 1 2 3 4 5 6 7; do
+            if ! (( (c >= 3 && c <= 5) || (r >= 3 && r <= 5) )); then rows+=("$1")
+            elif [ "$c$r" = 44 ]; then rows+=("$2")
+            else rows+=("$3"); fi
         done
+        rows+=(+append ")")
     done
+    convert "${rows[@]}" -append "$4"
+}
+expect_region() {
+    local d
+    d=$(region_diff "$@")
+    [ "$d" = "0" ] || fail "the board differs from $(basename "$4") in $d pixels"
+}
+expect_start_board() {
+    [ -f "$WORK/start.png" ] || start_board_picture "$1/nieuzyt.png" "$1/pusty.png" "$1/pelny.png" "$WORK/start.png"
+    expect_region 16 16 420 "$WORK/start.png"
 }

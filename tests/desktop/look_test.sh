@@ -1,41 +1,61 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Real window in a copy of the sample folder: apply board looks through the
-# panel with the mouse and keyboard, and check the board on screen.
+# At 200 %, in a copy of the samples, looks applied through the panel with
+# mouse and keys: a WebP and TIFF look without @2x pictures shows its
+# pictures doubled without smoothing, a PNG look shows its @2x pictures, and
+# Reset keeps the look. Cells are compared pixel for pixel.
 source "$(dirname "$0")/lib.sh"
 SAMPLES="$3"
-
+export QT_SCALE_FACTOR=2
+XVFB_SCREEN=1280x1024x24  # the whole window at 200 %
 start_xvfb
-dump_tiles
-mkdir -p "$WORK/game"
-cp "$SAMPLES"/*.cfg "$SAMPLES"/*.png "$WORK/game/"
-start_game "$WORK/game"
-
-click_window 260 448          # "Mata"
-click_window 200 168          # the first entry of the list (drewno.cfg)
-xdotool key Down              # kamien.cfg
-sleep 0.2
-click_window 216 296          # "Zastosuj": the panel stays open
+game="$WORK/game"
+mkdir -p "$game"
+cp "$SAMPLES"/*.cfg "$SAMPLES"/*.png "$game/"
+convert "$SAMPLES/kontrast-nieuzyt.png" -define webp:lossless=true "$game/brzeg.webp"
+convert "$SAMPLES/kontrast-pusty.png" -define webp:lossless=true "$game/otwor.webp"
+convert "$SAMPLES/kontrast-pelny.png" -compress lzw "$game/pion.tiff"
+convert "$SAMPLES/kontrast-aktual.png" -compress none "$game/wybrany.tif"
+file "$game/brzeg.webp" | grep -qi webp && file "$game/pion.tiff" | grep -qi tiff || fail "no WebP or TIFF written"
+printf 'WebP i TIFF, wybrany.tif, brzeg.webp, pion.tiff, otwor.webp\n' >"$game/formaty.cfg"
+for t in aktual nieuzyt pelny pusty; do convert "$SAMPLES/kontrast-$t.png" -scale 200% "$WORK/doubled-$t.png"; done
+start_game "$game"
+# Window and cell positions in device pixels: twice the logical ones.
+click_window2() { click_window $((2 * $1)) $((2 * $2)); }
+click_cell2() { click_at $((WIN_X + 32 + 120 * $1 - 60)) $((WIN_Y + 32 + 120 * $2 - 60)); }
+expect_cell2() {
+    local d
+    d=$(region_diff $((32 + 120 * ($1 - 1))) $((32 + 120 * ($2 - 1))) 120 "$3")
+    [ "$d" = "0" ] || fail "cell ($1, $2) differs from $(basename "$3") at 200 % in $d device pixels"
+}
+pick_look() {  # "Mata", the list's first entry (drewno.cfg), then $1 entries down
+    click_window2 260 448
+    click_window2 200 168
+    for ((i = 0; i < $1; i++)); do xdotool key Down; done
+    sleep 0.2
+}
+pick_look 1                   # formaty.cfg
+click_window2 188 328         # "Ok": closes the panel and applies
 screenshot
-expect_cell 1 1 "$WORK/game/kamien-nieuzyt.png"
-expect_cell 1 3 "$WORK/game/kamien-pelny.png"
-expect_cell 7 7 "$WORK/game/kamien-nieuzyt.png"
-
-click_window 200 168          # back to the list, first entry
-xdotool key Down Down         # kontrast.cfg
-sleep 0.2
-click_window 188 328          # "Ok": closes the panel and applies
+expect_cell2 1 1 "$WORK/doubled-nieuzyt.png"
+expect_cell2 4 3 "$WORK/doubled-pelny.png"
+expect_cell2 4 4 "$WORK/doubled-pusty.png"
+click_cell2 4 6
 screenshot
-expect_cell 4 4 "$WORK/game/kontrast-pusty.png"
-expect_cell 4 3 "$WORK/game/kontrast-pelny.png"
-expect_cell 2 2 "$WORK/game/kontrast-nieuzyt.png"
-
-click_cell 4 6                # the new selected-peg picture from the next selection on
+expect_cell2 4 6 "$WORK/doubled-aktual.png"
+click_cell2 4 6               # the peg put back down
+pick_look 2                   # kamien.cfg
+click_window2 216 296         # "Zastosuj": the panel stays open over the middle
 screenshot
-expect_cell 4 6 "$WORK/game/kontrast-aktual.png"
-
-click_window 40 448           # "Reset" keeps the look
+expect_cell2 1 1 "$game/kamien-nieuzyt@2x.png"
+expect_cell2 1 3 "$game/kamien-pelny@2x.png"
+expect_cell2 7 7 "$game/kamien-nieuzyt@2x.png"
+click_window2 188 328         # "Ok"
+click_cell2 4 6
 screenshot
-expect_cell 4 6 "$WORK/game/kontrast-pelny.png"
-expect_cell 4 4 "$WORK/game/kontrast-pusty.png"
+expect_cell2 4 4 "$game/kamien-pusty@2x.png"
+expect_cell2 4 6 "$game/kamien-aktual@2x.png"
+click_window2 40 448          # "Reset" keeps the look
+screenshot
+expect_cell2 4 6 "$game/kamien-pelny@2x.png"
 echo "desktop look test passed"

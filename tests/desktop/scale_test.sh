@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# At a screen scale (100, 150 or 200 %), every cell of the board shows, in
-# device pixels, the tile drawn for that scale, and a press on a cell's
-# first or last device pixel acts on that cell: the real program, clicked
+# Play by mouse at a screen scale (100, 150 or 200 %): every cell of the
+# board shows, in device pixels, the tile drawn for that scale; a press on a
+# cell's first or last device pixel acts on that cell; corner and right
+# clicks change nothing; Reset brings the start back. At 100 % the game and
+# help windows carry the icon at every size drawn. The real program, clicked
 # with xdotool on exact pixels.
 # Usage: scale_test.sh PROGRAM TILEDUMP SAMPLES SCALE
 source "$(dirname "$0")/lib.sh"
@@ -31,23 +33,16 @@ first_px() { echo $((OFFSET + CELL * ($1 - 1))); }
 last_px() { echo $((OFFSET + CELL * $1 - 1)); }
 
 expect_device_cell() {
-    local x=$((WIN_X + $(first_px "$1"))) y=$((WIN_Y + $(first_px "$2"))) d
-    convert "$WORK/shot.png" -crop "${CELL}x${CELL}+$x+$y" +repage "$WORK/cell.png"
-    d=$(compare -metric AE "$WORK/cell.png" "$(tile "$3")" null: 2>&1 || true)
+    local d
+    d=$(region_diff "$(first_px "$1")" "$(first_px "$2")" "$CELL" "$(tile "$3")")
     [ "$d" = "0" ] || fail "cell ($1, $2) differs from $3 at scale $SCALE in $d device pixels"
 }
-
-screenshot
-for c in 1 2 3 4 5 6 7; do
-    for r in 1 2 3 4 5 6 7; do
-        if (( (c >= 3 && c <= 5) || (r >= 3 && r <= 5) )); then
-            if [ "$c" = 4 ] && [ "$r" = 4 ]; then t=pusty; else t=pelny; fi
-        else
-            t=nieuzyt
-        fi
-        expect_device_cell "$c" "$r" "$t"
-    done
-done
+start_board_picture "$(tile nieuzyt)" "$(tile pusty)" "$(tile pelny)" "$WORK/start.png"
+expect_start() {
+    screenshot
+    expect_region "$OFFSET" "$OFFSET" $((7 * CELL)) "$WORK/start.png"
+}
+expect_start
 # Nothing of the board spills past its last cell.
 convert "$WORK/shot.png" -crop "1x$((7 * CELL))+$((WIN_X + OFFSET + 7 * CELL))+$((WIN_Y + OFFSET))" +repage \
     -format '%[fx:maxima.r*255],%[fx:maxima.g*255],%[fx:maxima.b*255]' info: >"$WORK/edge"
@@ -86,7 +81,31 @@ expect_device_cell 3 4 pusty
 expect_device_cell 4 3 pelny
 expect_device_cell 4 5 pelny
 expect_device_cell 6 4 pelny
-convert "$WORK/shot.png" -crop "${CELL}x${CELL}+$((WIN_X + $(first_px 5)))+$((WIN_Y + $(first_px 4)))" +repage "$WORK/cell.png"
-d=$(compare -metric AE "$WORK/cell.png" "$(tile pelny)" null: 2>&1 || true)
-[ "$d" != "0" ] || fail "no cursor drawn on (5, 4)"
+[ "$(region_diff "$(first_px 5)" "$(first_px 4)" "$CELL" "$(tile pelny)")" != "0" ] || fail "no cursor drawn on (5, 4)"
+# A corner click and a right-button press change nothing.
+click_at $((WIN_X + $(first_px 1) + 2)) $((WIN_Y + $(first_px 1) + 2))
+xdotool mousemove $((WIN_X + $(first_px 4) + 2)) $((WIN_Y + $(first_px 2) + 2)) click 3
+sleep 0.2
+screenshot
+expect_device_cell 1 1 nieuzyt
+expect_device_cell 4 2 pelny
+scaled() { awk -v v="$1" -v s="$SCALE" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+click_window "$(scaled 40)" "$(scaled 448)"   # "Reset"
+xdotool mousemove 0 0; sleep 0.3              # no hover or cursor left on the board
+expect_start
+if [ "$SCALE" = 1 ]; then
+    TILES="$WORK/tiles"
+    expect_window_icon "$WIN_ID"
+    click_window 96 448                       # "Pomoc"
+    help=""
+    for _ in $(seq 100); do
+        help=$(xdotool search --name "^Pomoc" 2>/dev/null | head -n1 || true)
+        [ -n "$help" ] && xwininfo -id "$help" 2>/dev/null | grep -q IsViewable && break
+        sleep 0.05
+    done
+    [ -n "$help" ] || fail "the help window did not open"
+    icon() { xprop -len 1000000 -notype -id "$1" 32c _NET_WM_ICON | sed 's/^[^=]*=//'; }
+    for _ in $(seq 50); do [ "$(icon "$help")" = "$(icon "$WIN_ID")" ] && break; sleep 0.1; done
+    [ "$(icon "$help")" = "$(icon "$WIN_ID")" ] || fail "the help window does not carry the game's icon"
+fi
 echo "desktop scale test at $SCALE passed"
