@@ -16,23 +16,16 @@ namespace {
 std::vector<std::string> ReadAll(ItemReader &r, const std::string &ops)
 {
     std::vector<std::string> out;
-    for (char op : ops) {
-        if (op == 'V') {
-            const ItemValue v = r.ReadValue();
-            out.push_back((v.isNumber ? "n:" : "t:") + v.AsText());
-        } else {
-            out.push_back(op == 'T' ? r.ReadText() : std::to_string(r.ReadInt16()));
-        }
+    for (const char op : ops) {
+        const ItemValue v = op == 'V' ? r.ReadValue() : ItemValue{};
+        out.push_back(op == 'T' ? r.ReadText() : op == 'I' ? std::to_string(r.ReadInt16()) : (v.isNumber ? "n:" : "t:") + v.AsText());
     }
     return out;
 }
 
 TEST(ItemReader, ReadsItemsByTheDelimiterRules)
 {
-    const struct {
-        const char *input, *ops;
-        std::vector<std::string> expected;
-    } cases[] = {
+    const struct { const char *input, *ops; std::vector<std::string> expected; } cases[] = {
         {"a.bmp\r\nb.bmp\r\n7\r\nMoja plansza\r\n", "VVVT", {"t:a.bmp", "t:b.bmp", "n:7", "Moja plansza"}},
         {"\"a, b\"\r\nz", "TT", {"a, b", "z"}},
         {"\"a, b\" dropped, z", "TT", {"a, b", "z"}},
@@ -56,16 +49,13 @@ TEST(ItemReader, ReadsItemsByTheDelimiterRules)
 
 TEST(ItemReader, ReportsKindLineItemAndTextOfAFailedRead)
 {
-    const struct {
-        const char *input, *ops;  // the last read fails
-        K kind;
-        int line, item;
-        const char *itemText, *message;
-    } cases[] = {
+    // The last read fails.
+    const struct { const char *input, *ops; K kind; int line, item; const char *itemText, *message; } cases[] = {
         {"a\r\nb\r\n\r\n  ", "TTV", K::EndOfFile, 4, 3, "", "wiersz 4: plik kończy się przed pozycją 3"},
         {"-32769", "I", K::Overflow, 1, 1, "-32769", "wiersz 1, pozycja 1: liczba „-32769” przekracza zakres od -32768 do 32767"},
-        {"99999999999999999999999", "I", K::Overflow, 1, 1, "99999999999999999999999",
-         "wiersz 1, pozycja 1: liczba „99999999999999999999999” przekracza zakres od -32768 do 32767"},
+        {"7,32768", "II", K::Overflow, 1, 2, "32768", "wiersz 1, pozycja 2: liczba „32768” przekracza zakres od -32768 do 32767"},
+        // 2 to the 64th plus 5: refused, not wrapped round to 5.
+        {"18446744073709551621", "I", K::Overflow, 1, 1, "18446744073709551621", "wiersz 1, pozycja 1: liczba „18446744073709551621” przekracza zakres od -32768 do 32767"},
         {"4.5", "I", K::NotANumber, 1, 1, "4.5", "wiersz 1, pozycja 1: „4.5” nie jest liczbą całkowitą"},
         {"5,,6", "II", K::NotANumber, 1, 2, "", "wiersz 1, pozycja 2: „” nie jest liczbą całkowitą"},
         {"\xB3", "I", K::NotANumber, 1, 1, "\xB3", "wiersz 1, pozycja 1: „ł” nie jest liczbą całkowitą"},
@@ -90,9 +80,7 @@ TEST(ItemReader, ReportsKindLineItemAndTextOfAFailedRead)
 
 TEST(Quoted, IsShortAndShowsNoRawBytes)
 {
-    const struct {
-        std::string raw, quoted;
-    } cases[] = {
+    const struct { std::string raw, quoted; } cases[] = {
         {"abc", "\u201Eabc\u201D"},
         {std::string(40, 'x'), "\u201E" + std::string(40, 'x') + "\u201D"},
         {std::string(1 << 20, '7'), "\u201E" + std::string(40, '7') + "\u2026\u201D"},
