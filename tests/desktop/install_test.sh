@@ -121,7 +121,7 @@ cmp -s "$work/keep.cfg" "$p/pegit.html" || fail "a help newer than the installed
 # folder and leave no temporary copy. Builtins only here, for speed.
 samples=("$share"/*)
 for n in 2 3; do
-    for ((r = 0; r < 25; r++)); do
+    for ((r = 0; r < 15; r++)); do
         c="$work/c$n-$r"
         for ((i = 0; i < n; i++)); do
             XDG_DATA_HOME="$c" TMPDIR="$work/tmp" "$fake/games/kelbs-pegboard-start" >"$c.$i" 2>&1 &

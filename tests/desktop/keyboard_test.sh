@@ -14,7 +14,7 @@ id=$(xdotool search --name "^Kelb's Pegboard$" | head -n1)
 xdotool windowfocus --sync "$id"
 sleep 0.2
 
-keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
+keys() { xdotool key --delay 40 "$@"; sleep 0.1; }
 
 keys Up                 # shows the cursor on the centre
 keys Up Up space        # (4, 2) selected

@@ -35,7 +35,6 @@ click_at() {
     xdotool mousemove "$1" "$2"
     sleep 0.05
     xdotool click 1
-    sleep 0.2
 }
 
 click_cell() { click_at "$(cell_x "$1")" "$(cell_y "$2")"; }
@@ -52,13 +51,20 @@ screenshot() { import -window root "$WORK/shot.png"; }
 region_diff() {
     compare -metric AE "$WORK/shot.png[${3}x${3}+$((WIN_X + $1))+$((WIN_Y + $2))]" "$4" null: 2>&1 || true
 }
-cell_diff() { region_diff $((16 + ($1 - 1) * 60)) $((16 + ($2 - 1) * 60)) 60 "$3"; }
-expect_cell() {
+# The screen shows picture $4 in the square of side $3 at window pixel
+# ($1, $2): checked on the last screenshot, then on new ones for up to two
+# seconds, as the game repaints in its own time.
+expect_region() {
     local d
-    d=$(cell_diff "$1" "$2" "$3")
-    [ "$d" = "0" ] || fail "cell ($1, $2) differs from $(basename "$3") in $d pixels"
+    for _ in $(seq 20); do
+        d=$(region_diff "$@")
+        [ "$d" = "0" ] && return 0
+        sleep 0.1
+        screenshot
+    done
+    fail "the ${3}-pixel square at ($1, $2) differs from $(basename "$4") in $d pixels"
 }
-
+expect_cell() { expect_region $((16 + ($1 - 1) * 60)) $((16 + ($2 - 1) * 60)) 60 "$3"; }
 # The icon the window manager gets for window $1 (_NET_WM_ICON: width,
 # height, then ARGB words, for each size) must hold every size of the drawn
 # icon in $TILES (its bare ARGB words), pixel for pixel. The game window's icon follows its first
@@ -101,11 +107,6 @@ start_board_picture() {
         rows+=(+append ")")
     done
     convert "${rows[@]}" -append "$4"
-}
-expect_region() {
-    local d
-    d=$(region_diff "$@")
-    [ "$d" = "0" ] || fail "the board differs from $(basename "$4") in $d pixels"
 }
 expect_start_board() {
     [ -f "$WORK/start.png" ] || start_board_picture "$1/nieuzyt.png" "$1/pusty.png" "$1/pelny.png" "$WORK/start.png"

@@ -34,27 +34,18 @@ grep -Eq "(^|, )qt6-image-formats-plugins( |,|$)" <<<"$depends, $(field Recommen
 root="$work/root"
 dpkg -x "$deb" "$root"
 app_id=io.github.kelbspegboard.KelbsPegboard
-for f in usr/games/kelbs-pegboard usr/games/kelbs-pegboard-start \
-         usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml \
-         usr/share/kelbs-pegboard/pegit.html usr/share/kelbs-pegboard/drewno.cfg \
-         usr/share/kelbs-pegboard/kamien-pelny.png usr/share/kelbs-pegboard/pelna-gra.txt \
-         usr/share/man/man6/kelbs-pegboard.6.gz usr/share/man/man6/kelbs-pegboard-start.6.gz \
-         usr/share/doc/kelbs-pegboard/copyright usr/share/doc/kelbs-pegboard/changelog.Debian.gz; do
+# The install rules themselves are checked by install_test.sh; here, that
+# the package holds their result under /usr.
+for f in usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml \
+         usr/share/kelbs-pegboard/pegit.html usr/share/man/man6/kelbs-pegboard.6.gz \
+         usr/share/doc/kelbs-pegboard/copyright usr/share/icons/hicolor/256x256/apps/kelbs-pegboard.png; do
     [ -f "$root/$f" ] || fail "not in the package: $f"
 done
 [ -x "$root/usr/games/kelbs-pegboard" ] && [ -x "$root/usr/games/kelbs-pegboard-start" ] \
     || fail "the program or the launcher is not executable"
 file "$root/usr/games/kelbs-pegboard" | grep -q ', stripped' || fail "the program is not stripped"
-for size in ${ICON_SIZES:?set by ctest from the build}; do
-    icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/kelbs-pegboard.png"
-    [ -f "$icon" ] && [ "$(identify -format %wx%h "$icon")" = "${size}x${size}" ] \
-        || fail "no ${size}x${size} icon"
-done
 grep -qx 'Exec=/usr/games/kelbs-pegboard-start' "$root/usr/share/applications/$app_id.desktop" \
     || fail "the menu entry does not run /usr/games/kelbs-pegboard-start"
-desktop-file-validate "$root/usr/share/applications/$app_id.desktop" || fail "desktop-file-validate refuses the menu entry"
-appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null \
-    || fail "appstreamcli refuses the metadata"
 # The changelog's newest entry is this version; gzip -n leaves no name or time
 # stamp inside, so the package comes out the same each time.
 zcat "$root/usr/share/doc/kelbs-pegboard/changelog.Debian.gz" | grep -m1 '^kelbs-pegboard ' \

@@ -1,401 +1,298 @@
 // SPDX-License-Identifier: MIT
+// The window: how it starts, its panels, presses, keys and what a screen
+// reader hears.
+#include <QAccessible>
+#include <QAction>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "builtintiles.h"
 #include "helpwindow.h"
+#include "movefile.h"
 #include "testsupport.h"
+#include "words.h"
 
 using namespace peg;
 using namespace peg::testing;
+
+namespace {
+
+void Key(QWidget *to, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(to, key, modifiers); }
+
+QString Spoken(QWidget *w, QAccessible::Text what) { return QAccessible::queryAccessibleInterface(w)->text(what); }
+
+} // namespace
 
 class KelborTest : public QObject {
     Q_OBJECT
 
     ScratchFolder folder;  // no look or move files: start-up meets an empty folder
 
-    static QImage onScreen(TestWindow &w) { return w.Mapa->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
 private slots:
-    // One row per control of the design: its class, parent, place in pixels
-    // (15 twips each), caption and whether it shows at start.
-    void controlsStandWhereTheDesignPutsThem_data()
-    {
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QString>("parent");
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("shown");
-        const struct {
-            const char *name, *className, *parent;
-            int left, top, width, height;
-            const char *caption;
-            bool shown;
-        } design[] = {
-            {"Mapa", "peg::BoardPicture", "Kelbor", 240, 240, 6300, 6300, "", true},
-            {"Tiles", "QFrame", "Kelbor", 1920, 120, 4455, 1455, "", false},
-            {"PCnieuzyt", "QLabel", "Tiles", 120, 240, 975, 975, "", true},
-            {"PCpusty", "QLabel", "Tiles", 1200, 240, 975, 975, "", true},
-            {"PCpelny", "QLabel", "Tiles", 2280, 240, 975, 975, "", true},
-            {"PCaktual", "QLabel", "Tiles", 3360, 240, 975, 975, "", true},
-            {"Label1", "QLabel", "Kelbor", 1920, 6600, 1335, 255, "Pozostało :", true},
-            {"LBile", "QLabel", "Kelbor", 3240, 6600, 375, 375, "32", true},
-            {"BTNreset", "QPushButton", "Kelbor", 240, 6600, 735, 255, "Reset", true},
-            {"BTNzapr", "QPushButton", "Kelbor", 5280, 6600, 1215, 255, "Zapisz Ruchy", true},
-            {"BTNOdt", "QPushButton", "Kelbor", 4320, 6600, 855, 255, "Odtwórz", true},
-            {"Pomoc", "QPushButton", "Kelbor", 1080, 6600, 735, 255, "Pomoc", true},
-            {"BTNmata", "QPushButton", "Kelbor", 3600, 6600, 615, 255, "Mata", true},
-            {"FMmod", "peg::Panel", "Mapa", 2160, 1560, 1695, 3375, "Wygląd planszy", false},
-            {"Odt", "peg::Panel", "Mapa", 1920, 1560, 2655, 3375, "Odtwórz ", false},
-            {"FMzapr", "peg::Panel", "Mapa", 2160, 2880, 1935, 1575, "Zapisz ruchy", false},
-            {"MODnazwa", "peg::ElidedLabel", "FMmod", 120, 240, 1455, 255, "Jakaś mata lub coś", true},
-            {"FLmod", "QListWidget", "FMmod", 120, 600, 1455, 1845, "", true},
-            {"MODzast", "QPushButton", "FMmod", 360, 2520, 975, 255, "Zastosuj", true},
-            {"MODok", "QPushButton", "FMmod", 120, 3000, 615, 255, "Ok", true},
-            {"MODanul", "QPushButton", "FMmod", 960, 3000, 615, 255, "Anuluj", true},
-            {"PlikOd", "QListWidget", "Odt", 120, 240, 1575, 2430, "", true},
-            {"SPDQ", "QPushButton", "Odt", 1800, 240, 735, 255, "szybko", true},
-            {"SPDM", "QPushButton", "Odt", 1800, 600, 735, 255, "średnio", true},
-            {"SPDSL", "QPushButton", "Odt", 1800, 960, 735, 255, "wolno", true},
-            {"OdtOK", "QPushButton", "Odt", 120, 2880, 615, 375, "OK", true},
-            {"ODTAnu", "QPushButton", "Odt", 1080, 2880, 615, 375, "Anuluj", true},
-            {"Label2", "peg::FittedLabel", "FMzapr", 120, 240, 1575, 255, "Plik z zapisem ruchów", true},
-            {"plik", "peg::TextField", "FMzapr", 120, 480, 1575, 285, "wynik.txt", true},
-            {"ZaprOK", "QPushButton", "FMzapr", 120, 960, 495, 255, "OK", true},
-            {"ZaprAnul", "QPushButton", "FMzapr", 960, 960, 735, 255, "Anuluj", true},
-        };
-        for (const auto &c : design)
-            QTest::newRow(c.name) << c.className << c.parent << QRect(c.left, c.top, c.width, c.height)
-                                  << QString::fromUtf8(c.caption) << c.shown;
-    }
-
-    void controlsStandWhereTheDesignPutsThem()
-    {
-        QFETCH(QString, className);
-        QFETCH(QString, parent);
-        QFETCH(QRect, twips);
-        QFETCH(QString, caption);
-        QFETCH(bool, shown);
-        TestWindow w;
-        QWidget *c = w.find<QWidget>(QTest::currentDataTag());
-        QCOMPARE(QString::fromLatin1(c->metaObject()->className()), className);
-        QCOMPARE(c->parentWidget()->objectName(), parent);
-        const QRect px(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
-        if (c->objectName() == "Label1" || c->objectName() == "LBile") {
-            // The counter's caption grows down to its 12-point bold line.
-            QCOMPARE(QRect(c->geometry().topLeft(), QSize(c->width(), 0)), QRect(px.topLeft(), QSize(px.width(), 0)));
-            QVERIFY(c->height() >= px.height() && c->height() >= c->fontMetrics().height());
-            QVERIFY(c->font().bold() && c->font().pointSize() == 12);
-            // Debian's Palatino-like P052, whichever of its files Qt takes.
-            const QFontInfo shown(c->font());
-            QVERIFY2(shown.family().startsWith(QStringLiteral("P052")) && shown.bold(), qPrintable(shown.family()));
-        } else {
-            QCOMPARE(c->geometry(), px);
-            QCOMPARE(c->font().bold(), false);
-        }
-        QString text;
-        if (auto *b = qobject_cast<QAbstractButton *>(c))
-            text = b->text();
-        else if (auto *l = qobject_cast<QLabel *>(c))
-            text = l->text();
-        else if (auto *g = qobject_cast<QGroupBox *>(c))
-            text = g->title();
-        else if (auto *e = qobject_cast<QLineEdit *>(c))
-            text = e->text();
-        QCOMPARE(text, caption);
-        QCOMPARE(!c->isHidden(), shown);
-        QVERIFY(c->isEnabled());
-        if (auto *b = qobject_cast<QPushButton *>(c))
-            QVERIFY(!b->isDefault() && !b->autoDefault());  // no default or cancel button
-    }
-
-    void theSaveCaptionFitsItsBoxOnceShown()
-    {
-        ShownKelbor w;
-        w.BTNzapr->click();
-        QVERIFY(w.Label2->isVisible());
-        QVERIFY(w.Label2->fontMetrics().horizontalAdvance(w.Label2->text()) <= w.Label2->width());
-        QVERIFY(w.Label2->font().pointSize() <= 8);
-    }
-
-    // The window takes its icon after its board's first picture (or, its
-    // board never drawn, a moment after showing); a window opened over it
-    // before then must find the icon there all the same.
-    void theWindowAndWhatOpensOverItCarryTheIconAtEverySize_data()
-    {
-        QTest::addColumn<QString>("when");
-        QTest::newRow("right after the board's first picture") << "drawn";
-        QTest::newRow("help opened before the window is shown") << "help";
-        QTest::newRow("a start-up problem told before any picture") << "problem";
-        QTest::newRow("shown, its board never drawn") << "never drawn";
-    }
-
-    void theWindowAndWhatOpensOverItCarryTheIconAtEverySize()
-    {
-        QFETCH(QString, when);
-        ScratchFolder here{{"zla.cfg", ""}};  // an empty look: a problem at start-up
-        TestWindow w;
-        QVERIFY(w.windowIcon().availableSizes().isEmpty());
-        bool painted = false, iconWithThePicture = false;
-        int firstPaints = 0;
-        connect(w.Mapa, &BoardPicture::firstPainted, &w, [&] {
-            painted = true;
-            ++firstPaints;
-            iconWithThePicture = !w.windowIcon().isNull();
-        });
-        QList<QSize> sizes;
-        for (int size : ICON_SIZES)
-            sizes << QSize(size, size);
-        const auto carries = [&](const QWidget *window) {
-            return window->windowIcon().availableSizes() == sizes && window->windowIcon().cacheKey() == w.windowIcon().cacheKey();
-        };
-        // The box opens in a loop of its own: look at it from in there.
-        bool boxCarried = false, boxSeen = false;
-        QTimer boxWatch;
-        connect(&boxWatch, &QTimer::timeout, &w, [&] {
-            if (QWidget *box = QApplication::activeModalWidget()) {
-                boxSeen = true;
-                boxCarried = qobject_cast<QMessageBox *>(box) && carries(box);
-                box->close();
-            }
-        });
-        if (when != "problem")
-            w.reportProblem = [](const QString &, const QString &) {};
-        if (when == "drawn") {
-            w.show();
-            QTRY_VERIFY(painted);
-            QVERIFY(!iconWithThePicture);  // not in the same breath as the picture
-            QCoreApplication::sendPostedEvents();  // what was queued behind it
-            QVERIFY(carries(&w));
-            w.Mapa->repaint();
-            QCOMPARE(firstPaints, 1);
-        } else if (when == "help") {
-            w.Pomoc->click();
-            QVERIFY(carries(w.helpWindow()));
-            QVERIFY(carries(&w));
-            // Given once: the board's first picture does not give it again,
-            // which would leave the help window's title bar with the old one.
-            const qint64 given = w.windowIcon().cacheKey();
-            w.show();
-            QTRY_VERIFY(painted);
-            QCoreApplication::sendPostedEvents();
-            QCOMPARE(w.windowIcon().cacheKey(), given);
-        } else if (when == "problem") {
-            boxWatch.start(10);
-            w.Mapa->hide();  // so the box certainly comes before the board's picture
-            w.show();
-            QTRY_VERIFY(boxSeen);
-            QVERIFY(boxCarried);
-            QVERIFY(!painted);
-        } else {
-            w.Mapa->hide();  // as on a desktop that keeps the window minimised
-            w.show();
-            QTRY_VERIFY(carries(&w));
-            QVERIFY(!painted);
-        }
-    }
-
-    // Panels are built when first opened, in whatever order the player
-    // opens them; the focus chain follows the design all the same.
-    void focusFollowsTheDesignsTabOrder_data()
-    {
-        QTest::addColumn<QStringList>("opened");
-        QTest::newRow("no panel opened") << QStringList{};
-        QTest::newRow("replay only") << QStringList{"BTNOdt"};
-        QTest::newRow("save, replay, look") << QStringList{"BTNzapr", "BTNOdt", "BTNmata"};
-        QTest::newRow("look, replay, save") << QStringList{"BTNmata", "BTNOdt", "BTNzapr"};
-    }
-
-    void focusFollowsTheDesignsTabOrder()
-    {
-        QFETCH(QStringList, opened);
-        const QList<std::pair<QString, QStringList>> design = {
-            {"", {"Mapa", "BTNreset", "BTNzapr"}},
-            {"BTNzapr", {"plik", "ZaprOK", "ZaprAnul"}},
-            {"", {"BTNOdt"}},
-            {"BTNOdt", {"PlikOd", "OdtOK", "ODTAnu", "SPDQ", "SPDSL", "SPDM"}},
-            {"", {"Pomoc", "BTNmata"}},
-            {"BTNmata", {"FLmod", "MODok", "MODanul", "MODzast"}}};
-        Kelbor w;
-        for (const QString &button : opened)
-            qobject_cast<QPushButton *>(w.control(button.toLatin1().constData()))->click();
-        QStringList want;
-        for (const auto &[panelButton, controls] : design)
-            if (panelButton.isEmpty() || opened.contains(panelButton))
-                want << controls;
-        QStringList chain;
-        QWidget *const mapa = w.control("Mapa");
-        QWidget *at = mapa;
-        do {
-            if (at->focusPolicy() & Qt::TabFocus)
-                chain << at->objectName();
-            at = at->nextInFocusChain();
-        } while (at != mapa && chain.size() < 100);
-        QCOMPARE(chain, want);
-    }
-
-    // Start-up reads the look folder and the first look's name; a panel
-    // first opened later shows them as they were then, built only now.
-    void theLookPanelFirstOpenedShowsTheFolderAsAtStartUp()
-    {
-        ScratchFolder folder{{"a.cfg", "A,x,y,z,w"}};
-        Kelbor w;
-        w.MODanul_Click();  // closing a panel never opened has nothing to do
-        w.ZaprAnul_Click();
-        w.ODTAnu_Click();
-        for (const char *name : {"Odt", "PlikOd", "FMmod", "FLmod", "MODnazwa", "FMzapr", "plik"})
-            QVERIFY2(!w.findChild<QWidget *>(QLatin1String(name)), name);
-        WriteFile(QStringLiteral("a.cfg"), "Zmieniona,x,y,z,w");
-        WriteFile(QStringLiteral("nowy.cfg"), "Nowa,x,y,z,w");
-        qobject_cast<QPushButton *>(w.control("BTNmata"))->click();
-        QVERIFY(w.control("FMmod")->isVisibleTo(&w));
-        auto *list = qobject_cast<QListWidget *>(w.control("FLmod"));
-        QCOMPARE(list->count(), 1);
-        QVERIFY(list->currentItem());
-        QCOMPARE(list->currentItem()->text(), QStringLiteral("a.cfg"));
-        QCOMPARE(qobject_cast<QLabel *>(w.control("MODnazwa"))->text(), QStringLiteral("A"));
-        QCOMPARE(w.control("Nie ma takiej"), nullptr);
-    }
-
-    void startsAtTheStartWithNoPanelOpen()
+    void startsAtTheStartWithNoPanelBuiltYet()
     {
         ShownKelbor w;
         QCOMPARE(w.size(), QSize(457, 464));
-        QCOMPARE(w.LBile->text(), QStringLiteral("32"));
-        QVERIFY(!w.FMmod->isVisible() && !w.Odt->isVisible() && !w.FMzapr->isVisible() && !w.Tiles->isVisible());
-        QCOMPARE(w.MODnazwa->text(), QStringLiteral("Jakaś mata lub coś"));
-        QVERIFY(AtStart(w));
-        QCOMPARE(onScreen(w), w.renderer().image());  // the screen shows the persistent image
+        QCOMPARE(Board(w)->geometry(), QRect(16, 16, 420, 420));
+        QVERIFY(AtStart(w) && !Shows(w, "Tiles"));
+        QCOMPARE(OnScreen(w), w.renderer().image());  // the screen shows the board's image
+        for (const char *panel : {"Odt", "FMmod", "FMzapr"})
+            QVERIFY2(!w.findChild<QWidget *>(QLatin1String(panel)), panel);  // built when first opened
+        // The counter in Debian's Palatino-like bold face, grown down so the letters' feet show.
+        for (const char *name : {"Label1", "LBile"}) {
+            const QLabel *l = Ctl<QLabel>(w, name);
+            const QFontInfo face(l->font());
+            QVERIFY2(face.family().startsWith(QStringLiteral("P052")) && face.bold(), qPrintable(face.family()));
+            QVERIFY(l->font().pointSize() == 12 && l->height() >= l->fontMetrics().height());
+        }
     }
 
-    void withoutAPlayersFolderTheGameSaysWhereItRuns()
+    // The icon goes out late, after the board's first picture, yet a window
+    // opened over the game before then carries it.
+    void theHelpOpenedBeforeTheBoardIsDrawnCarriesTheIcon()
     {
-        ScratchFolder folder;
-        TestWindow w;
-        Problems problems(w);
-        w.TellNoPlayerFolder();
-        QVERIFY2(problems.last().contains(QDir(folder.dir.path()).dirName()), qPrintable(problems.last()));
+        Kelbor w;
+        Click(w, "Pomoc");
+        QVERIFY(w.windowIcon().availableSizes().size() > 1);
+        QCOMPARE(w.helpWindow()->windowIcon().cacheKey(), w.windowIcon().cacheKey());
     }
 
-    void withNoFilesThePanelButtonsOnlyOpenPanels()
+    // Problems found before the window shows wait for it; each box then
+    // carries the window's icon though the board has not been drawn.
+    void problemsWaitForTheWindowAndTheirBoxesCarryItsIcon()
     {
-        ShownKelbor w;
-        Problems problems(w);
-        PressCell(w, 4, 6);
-        const QImage before = w.renderer().image();
-        for (QPushButton *b : {w.BTNmata, w.MODzast, w.BTNmata, w.BTNOdt, w.OdtOK, w.SPDQ, w.SPDM, w.SPDSL, w.BTNzapr})
-            b->click();
-        QVERIFY(w.FMmod->isVisible() && w.FMzapr->isVisible() && w.Odt->isVisible() && !w.replayRunning());
-        QVERIFY(w.game().hasSelection() && w.renderer().image() == before && problems.texts.isEmpty());
+        ScratchFolder here{{"zla.cfg", ""}};  // an empty look: a problem at start-up
+        QStringList told;
+        Kelbor *shown = nullptr;
+        QTimer boxWatch;  // a box opens in a loop of its own: look at it from in there
+        connect(&boxWatch, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                const QIcon icon = box->windowIcon();
+                told << (shown && !icon.isNull() && icon.cacheKey() == shown->windowIcon().cacheKey() ? box->text() : "no icon");
+                box->close();
+            }
+        });
+        boxWatch.start(10);
+        Kelbor w;
+        w.TellNoPlayerFolder();  // as the game does when it runs in a stand-in folder
+        QTest::qWait(50);
+        QVERIFY(told.isEmpty());
+        shown = &w;
+        Board(w)->hide();  // so the boxes certainly come before the board's picture
+        w.show();
+        QTRY_COMPARE(told.size(), 2);
+        QVERIFY2(told[0].contains(QStringLiteral("zla.cfg")), qPrintable(told[0]));
+        QVERIFY2(told[1].contains(QDir(here.dir.path()).dirName()), qPrintable(told[1]));  // where the game runs
     }
 
-    void resetRestoresTheStartAndLeavesPanelsOpen()
+    // Panels are built when first opened, in whatever order; Tab keeps one
+    // order over them all.
+    void tabKeepsOneOrderWhateverOrderPanelsOpenIn()
     {
-        ShownKelbor w;
-        PressCell(w, 4, 6);
-        PressCell(w, 4, 4);
-        PressCell(w, 2, 4);
-        w.BTNmata->click();
-        w.BTNzapr->click();
-        w.BTNreset->click();
-        QVERIFY(AtStart(w) && !w.game().hasSelection() && w.LBile->text() == "32");
-        QVERIFY(w.FMmod->isVisible() && w.FMzapr->isVisible());
+        const auto chain = [](const QStringList &opened) {
+            Kelbor w;
+            for (const QString &button : opened)
+                Click(w, qPrintable(button));
+            QStringList names;
+            QWidget *at = Board(w);
+            do {
+                if (at->focusPolicy() & Qt::TabFocus)
+                    names << at->objectName();
+                at = at->nextInFocusChain();
+            } while (at != Board(w) && names.size() < 100);
+            return names;
+        };
+        const QStringList all = chain({"BTNzapr", "BTNOdt", "BTNmata"});
+        QCOMPARE(chain({"BTNmata", "BTNOdt", "BTNzapr"}), all);
+        QCOMPARE(all.indexOf("plik"), all.indexOf("BTNzapr") + 1);  // from "Zapisz Ruchy" to its field
     }
 
-    void eachPanelClosesByItsOwnButtonOnly_data()
+    void eachPanelClosesByItsOwnButtonAndHandsFocusBack_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("panel");
-        QTest::newRow("MODanul") << "MODanul" << "FMmod";
-        QTest::newRow("ODTAnu") << "ODTAnu" << "Odt";
-        QTest::newRow("ZaprAnul") << "ZaprAnul" << "FMzapr";
+        QTest::addColumn<QString>("opener");
+        QTest::newRow("MODanul") << "MODanul" << "BTNmata";
+        QTest::newRow("MODok, no look") << "MODok" << "BTNmata";
+        QTest::newRow("ODTAnu") << "ODTAnu" << "BTNOdt";
+        QTest::newRow("ZaprAnul") << "ZaprAnul" << "BTNzapr";
+        QTest::newRow("ZaprOK, saved") << "ZaprOK" << "BTNzapr";
     }
 
-    void eachPanelClosesByItsOwnButtonOnly()
+    void eachPanelClosesByItsOwnButtonAndHandsFocusBack()
     {
         QFETCH(QString, button);
-        QFETCH(QString, panel);
+        QFETCH(QString, opener);
+        ScratchFolder here;
         ShownKelbor w;
-        for (QPushButton *b : {w.BTNmata, w.BTNOdt, w.BTNzapr})
-            b->click();
-        w.find<QPushButton>(qPrintable(button))->click();
-        for (QGroupBox *p : {w.FMmod, w.Odt, w.FMzapr})
-            QCOMPARE(p->isVisible(), p->objectName() != panel);
+        for (const char *b : {"BTNmata", "BTNOdt", "BTNzapr"})
+            Click(w, b);
+        QPushButton *closer = Ctl(w, qPrintable(button));
+        closer->setFocus();  // a key held there would act on whatever takes the focus next
+        closer->click();
+        for (const char *p : {"FMmod", "Odt", "FMzapr"})
+            QCOMPARE(Shows(w, p), p != QLatin1String(ControlFactory::PanelOf(qPrintable(button))));
+        QCOMPARE(QApplication::focusWidget(), Ctl(w, qPrintable(opener)));
     }
 
-    void aPressInsideAnOpenPanelNeverReachesTheBoard()
-    {
-        ShownKelbor w;
-        w.BTNzapr->click();
-        const QPoint insidePanel = w.FMzapr->geometry().center();
-        Press(w, insidePanel);
-        QVERIFY(!w.game().hasSelection());
-        w.ZaprAnul->click();
-        Press(w, insidePanel);  // now the board takes it
-        QVERIFY(!w.FMzapr->isVisible() && w.game().hasSelection());
-    }
-
-    void onlyTheLeftButtonPlays()
+    void withNoFilesTheButtonsOnlyOpenPanelsAndResetKeepsThemOpen()
     {
         ShownKelbor w;
-        Press(w, CellCentre(4, 6), Qt::RightButton);
-        Press(w, CellCentre(4, 6), Qt::MiddleButton);
-        QVERIFY(!w.game().hasSelection());
+        Problems problems(w);
+        PressCell(w, 4, 6), PressCell(w, 4, 4), PressCell(w, 2, 4);  // a move and a selection
+        const QImage before = w.renderer().image();
+        for (const char *b : {"BTNmata", "MODzast", "MODok", "BTNmata", "BTNOdt", "OdtOK", "SPDQ", "SPDM", "SPDSL", "BTNzapr"})
+            Click(w, b);
+        QVERIFY(problems.texts.isEmpty() && w.renderer().image() == before && w.game().hasSelection() && !w.replayRunning());
+        Click(w, "BTNreset");
+        QVERIFY(AtStart(w) && !w.game().hasSelection() && Shows(w, "FMmod") && Shows(w, "Odt") && Shows(w, "FMzapr"));
+        const QLabel *caption = Ctl<QLabel>(w, "Label2");  // shrunk to fit its box once shown
+        QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width());
     }
 
-    void pressesMapTo60PixelCells_data()
+    // Cells are 60 pixels; a position between two device pixels (a screen
+    // above 100 %) belongs to the cell it lies in, even where Qt rounds it
+    // off the board's edge.
+    void aPressSelectsTheCellItLandsIn_data()
     {
-        QTest::addColumn<QPoint>("pixel");
-        QTest::addColumn<QPoint>("cell");
-        QTest::newRow("last pixel of column 1") << QPoint(59, 239) << QPoint(1, 4);
-        QTest::newRow("first pixel of column 2") << QPoint(60, 179) << QPoint(2, 3);
-        QTest::newRow("the right edge") << QPoint(419, 180) << QPoint(7, 4);
-        QTest::newRow("the bottom edge") << QPoint(180, 419) << QPoint(4, 7);
-        QTest::newRow("inside a cell") << QPoint(200, 340) << QPoint(4, 6);
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("during");
+        QTest::addColumn<QPoint>("cell");  // (0, 0): nothing selected
+        const int left = Qt::LeftButton;
+        QTest::newRow("inside a cell") << QPointF(200, 340) << left << "" << QPoint(4, 6);
+        QTest::newRow("column 1's last device pixel at 300 %") << QPointF(179 / 3.0, 210) << left << "" << QPoint(1, 4);
+        QTest::newRow("column 2's first pixel") << QPointF(60, 210) << left << "" << QPoint(2, 4);
+        QTest::newRow("rounded off the right edge") << QPointF(419.5, 210) << left << "" << QPoint(7, 4);
+        QTest::newRow("rounded off the bottom edge") << QPointF(210, 419.5) << left << "" << QPoint(4, 7);
+        QTest::newRow("past the right edge") << QPointF(420, 210) << left << "" << QPoint();
+        QTest::newRow("just left of the board") << QPointF(-0.4, 210) << left << "" << QPoint();
+        QTest::newRow("right button") << QPointF(200, 340) << int(Qt::RightButton) << "" << QPoint();
+        QTest::newRow("locked by a replay") << QPointF(200, 340) << left << "replay" << QPoint();
+        QTest::newRow("locked, rounded off the edge") << QPointF(419.5, 210) << left << "replay" << QPoint();
+        QTest::newRow("on the open save panel") << QPointF(208, 244) << left << "save" << QPoint();
     }
 
-    void pressesMapTo60PixelCells()
+    void aPressSelectsTheCellItLandsIn()
     {
-        QFETCH(QPoint, pixel);
+        QFETCH(QPointF, at);
+        QFETCH(int, button);
+        QFETCH(QString, during);
         QFETCH(QPoint, cell);
+        ScratchFolder here{{"r.txt", ReadFile(QStringLiteral(SAMPLES_DIR "/przyklad.txt"))}};
         ShownKelbor w;
-        Press(w, pixel);
-        QCOMPARE(QPoint(w.game().selectedCol(), w.game().selectedRow()), cell);
-        QCOMPARE(Cell(onScreen(w), cell.x(), cell.y()), w.renderer().tileImage(Tile::Aktual));
+        if (during == "replay")
+            Click(w, "BTNOdt"), Click(w, "SPDSL");  // wolno: no move before the press
+        else if (during == "save")
+            Click(w, "BTNzapr");
+        Press(w, at, Qt::MouseButton(button));
+        QCOMPARE(w.game().hasSelection() ? QPoint(w.game().selectedCol(), w.game().selectedRow()) : QPoint(), cell);
+        if (!cell.isNull())
+            QCOMPARE(Cell(OnScreen(w), cell.x(), cell.y()), w.renderer().tileImage(Tile::Aktual));
     }
 
-    // Above 100 % Qt hands a press on the board's last device pixel to the
-    // window when it rounds to the next logical pixel; the fraction stays.
-    void aPressRoundedOffTheBoardsEdgeReachesItsLastCellUnlessLocked()
+    // The cursor shows from the first arrow, on screen only; Space and
+    // Enter act as a press on its cell, and a screen reader hears it.
+    void theCursorPlaysItsCellAndAScreenReaderHearsIt()
     {
         ShownKelbor w;
-        const auto pressAt = [&](QPointF onMapa) {
-            const QPointF scene = onMapa + QPointF(w.Mapa->mapTo(&w, QPoint(0, 0)));
-            QMouseEvent press(QEvent::MouseButtonPress, scene, scene, w.mapToGlobal(scene), Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(&w, &press);
+        BoardPicture *board = Board(w);
+        board->setFocus();
+        QCOMPARE(Spoken(board, QAccessible::Name), QStringLiteral("Plansza"));
+        const auto hears = [&](int col, int row, Int16 code, bool selected) {
+            return Spoken(board, QAccessible::Description) == QString::fromStdString(CellText(col, row, code, selected));
         };
-        w.Mapa->setEnabled(false);  // as while a replay runs
-        pressAt({419.5, 180});
-        QVERIFY(!w.game().hasSelection());
-        w.Mapa->setEnabled(true);
-        pressAt({420, 180});  // past the board
-        QVERIFY(!w.game().hasSelection());
-        pressAt({419.5, 180});
-        QCOMPARE(QPoint(w.game().selectedCol(), w.game().selectedRow()), QPoint(7, 4));
-        pressAt({180, 419.5});
-        QCOMPARE(QPoint(w.game().selectedCol(), w.game().selectedRow()), QPoint(4, 7));
+        const QImage image = w.renderer().image();
+        Key(board, Qt::Key_Down);  // shows it on the centre
+        QVERIFY(board->cursorShown() && hears(4, 4, CELL_EMPTY, false) && OnScreen(w) != image && w.renderer().image() == image);
+        Key(board, Qt::Key_Down), Key(board, Qt::Key_Down);
+        QVERIFY(hears(4, 6, CELL_PEG, false));
+        Key(board, Qt::Key_Space);
+        QVERIFY(w.game().hasSelection() && hears(4, 6, CELL_PEG, true));
+        Key(board, Qt::Key_Up), Key(board, Qt::Key_Up);
+        QVERIFY(hears(4, 4, CELL_EMPTY, false));
+        Key(board, Qt::Key_Return);
+        QVERIFY(hears(4, 4, CELL_PEG, false) && w.game().cell(4, 5) == CELL_EMPTY && ImageMatchesBoard(w) && Count(w) == "31");
+        PressCell(w, 4, 2);  // a press hides the cursor
+        QVERIFY(!board->cursorShown() && OnScreen(w) == w.renderer().image());
+        QCOMPARE(Spoken(Ctl<QLabel>(w, "LBile"), QAccessible::Name), QString::fromStdString(PegsLeftName(31)));
+        for (const char *b : {"BTNmata", "BTNOdt", "BTNzapr"})
+            Click(w, b);
+        for (QWidget *c : w.findChildren<QWidget *>())
+            if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_")))  // not Qt's own parts
+                QVERIFY2(!Spoken(c, QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
     }
 
-    void aMoveByMouseRedrawsItsCellsAndTheCounter()
+    // Undo and redo act when there is a move for them. In the name field
+    // both edit the name: Ctrl+Y is redo only on some desktops, and must
+    // not pass the field by to make a move again behind it.
+    void undoKeysActOnTheGameWhenTheyCanAndOnTheNameInItsField()
+    {
+        ScratchFolder here;
+        ShownKelbor w;
+        QAction *undo = w.findChild<QAction *>("undo"), *redo = w.findChild<QAction *>("redo");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        PressCell(w, 4, 2), PressCell(w, 4, 4), PressCell(w, 2, 3), PressCell(w, 4, 3);
+        const QImage two = w.renderer().image();
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        Key(&w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w.game().cell(2, 3) == CELL_PEG && w.game().cell(4, 3) == CELL_EMPTY && ImageMatchesBoard(w) && Count(w) == "31");
+        Key(&w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(AtStart(w) && !undo->isEnabled() && redo->isEnabled());
+        Key(&w, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(w.game().pegsLeft() == 31 && undo->isEnabled() && redo->isEnabled());
+        Click(w, "BTNzapr");
+        auto *field = Ctl<QLineEdit>(w, "plik");
+        field->setFocus();
+        field->end(false);
+        Key(field, Qt::Key_Backspace);
+        Key(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field->text(), QStringLiteral("wynik.txt"));
+        Key(field, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(field->text() == "wynik.tx" && w.game().pegsLeft() == 31);
+        Key(field, Qt::Key_Return);  // saves, under the name as typed
+        QVERIFY(!Shows(w, "FMzapr"));
+        QCOMPARE(ReadFile(QStringLiteral("wynik.tx")), QByteArray::fromStdString(FormatMoveFile(w.game())));
+        Key(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(w.renderer().image() == two && !redo->isEnabled());
+    }
+
+    // A key held on "szybko": the replay closes the panel under it, and
+    // the repeats (X11 sends a release and a press at one time stamp) must
+    // not press "Odtwórz", which took the focus, until the key goes down anew.
+    void aHeldKeyActsOnlyWhereItWentDown()
+    {
+        ScratchFolder here{{"r.txt", ReadFile(QStringLiteral(SAMPLES_DIR "/przyklad.txt"))}};
+        ShownKelbor w;
+        Click(w, "BTNOdt");
+        Ctl(w, "SPDQ")->setFocus();
+        const auto key = [](QEvent::Type type, ulong at) {
+            QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            e.setTimestamp(at);
+            QApplication::sendEvent(QApplication::focusWidget(), &e);
+        };
+        key(QEvent::KeyPress, 1);
+        key(QEvent::KeyRelease, 50);  // "szybko" clicked: the replay starts
+        QVERIFY(w.replayRunning() && QApplication::focusWidget() == Ctl(w, "BTNOdt"));
+        for (ulong at : {50, 100})
+            key(QEvent::KeyPress, at), key(QEvent::KeyRelease, at + 50);
+        QVERIFY(!Shows(w, "Odt"));
+        key(QEvent::KeyPress, 400), key(QEvent::KeyRelease, 450);  // pressed anew
+        QVERIFY(Shows(w, "Odt"));
+    }
+
+    void theFocusMarkShowsOnlyOnceTheKeyboardMovedFocus()
     {
         ShownKelbor w;
-        PressCell(w, 4, 6);
-        PressCell(w, 4, 4);
-        QVERIFY(w.game().cell(4, 5) == CELL_EMPTY && ImageMatchesBoard(w));
-        QCOMPARE(onScreen(w), w.renderer().image());
-        QCOMPARE(w.LBile->text(), QStringLiteral("31"));
+        Click(w, "BTNzapr");
+        const auto marked = [&](const char *name) {  // black, yellow at its edge: seen on any tile
+            const QImage b = Ctl(w, name)->grab().toImage();
+            return b.pixelColor(1, b.height() / 2) == QColor(Qt::black) && b.pixelColor(0, b.height() / 2) == QColor(255, 221, 0);
+        };
+        Ctl(w, "ZaprOK")->setFocus(Qt::MouseFocusReason);  // as a click leaves it
+        QVERIFY(!marked("ZaprOK"));
+        Key(Ctl(w, "ZaprOK"), Qt::Key_Tab);
+        QVERIFY(marked("ZaprAnul"));
     }
 };
 

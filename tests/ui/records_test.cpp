@@ -1,5 +1,18 @@
 // SPDX-License-Identifier: MIT
+// The window's files: saves, replays, board looks and the help.
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
+
+#include "gamefiles.h"
+#include "helpwindow.h"
 #include "movefile.h"
+#include "words.h"
+#include "replaycontrol.h"
 #include "testsupport.h"
 
 using namespace peg;
@@ -8,23 +21,9 @@ using namespace peg::testing;
 namespace {
 
 const QByteArray HEADER = "Plik opisujacy ruchy gracza. Ilosc pozostalych:\r\n";
+const QByteArray OLD_SAVE = HEADER + " 30 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n";
 
-void Save(TestWindow &w, const QString &name)
-{
-    w.BTNzapr->click();
-    w.plik->setText(name);
-    w.ZaprOK->click();
-}
-
-QByteArray FullGameFile()
-{
-    Game g;
-    g.NewGame();
-    Play(g);
-    return QByteArray::fromStdString(FormatMoveFile(g));
-}
-
-void TickToTheEnd(TestWindow &w)
+void TickToTheEnd(Kelbor &w)
 {
     for (int i = 0; i < 40 && w.replayRunning(); ++i)
         w.TMOdt_Timer();
@@ -36,175 +35,219 @@ class RecordsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aGamePlayedByMouseIsSavedAsItsMoveFile()
-    {
-        ScratchFolder folder;
-        ShownKelbor w;
-        for (const Move &m : FULL_GAME) {
-            PressCell(w, m.fromCol, m.fromRow);
-            PressCell(w, m.toCol, m.toRow);
-        }
-        QCOMPARE(w.LBile->text(), QStringLiteral("1"));
-        Save(w, QStringLiteral("bez-rozszerzenia"));  // used as typed, and off the replay list
-        Save(w, QStringLiteral("pelna.txt"));
-        QVERIFY(!w.FMzapr->isVisible());
-        QCOMPARE(ReadFile(QStringLiteral("pelna.txt")), QByteArray::fromStdString(FormatMoveFile(w.game())));
-        QCOMPARE(ReadFile(QStringLiteral("bez-rozszerzenia")), ReadFile(QStringLiteral("pelna.txt")));
-        w.BTNOdt->click();  // lists the .txt files saved since start-up, the first chosen
-        QVERIFY(w.PlikOd->count() == 1 && w.PlikOd->currentRow() == 0);
-    }
-
-    void cancellingTheSavePanelKeepsTheEditedName()
-    {
-        ScratchFolder folder;
-        TestWindow w;
-        w.BTNzapr->click();
-        w.plik->setText(QStringLiteral("inna nazwa.txt"));
-        w.ZaprAnul->click();
-        QVERIFY(w.FMzapr->isHidden());
-        w.BTNzapr->click();
-        QCOMPARE(w.plik->text(), QStringLiteral("inna nazwa.txt"));
-        QVERIFY(QDir().entryList(QDir::Files).isEmpty());  // nothing was written
-    }
-
-    void aFailedSaveSaysTheEarlierFileIsUntouchedOnlyWhenThereWasOne_data()
+    // A save writes the game under the name as typed, and the replay list
+    // shows it. A failed one says which and, only where there was one, that
+    // the earlier file is kept; the panel stays open for another name.
+    void aSaveWritesTheGameOrKeepsThePanelAndTheOldFile_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("earlier");
-        QTest::newRow("a read-only file") << "stary.txt" << true;
-        QTest::newRow("a folder's name") << "folder" << false;
-        QTest::newRow("a missing folder") << "brak/nowy.txt" << false;
+        QTest::newRow("saved") << "inna nazwa.txt" << false;
+        QTest::newRow("empty name") << "" << false;
+        QTest::newRow("read-only file") << "stary.txt" << true;
+        QTest::newRow("a folder") << "folder" << false;
+        QTest::newRow("missing folder") << "brak/wynik.txt" << false;
     }
 
-    void aFailedSaveSaysTheEarlierFileIsUntouchedOnlyWhenThereWasOne()
+    void aSaveWritesTheGameOrKeepsThePanelAndTheOldFile()
     {
         QFETCH(QString, name);
         QFETCH(bool, earlier);
-        ScratchFolder folder{{"stary.txt", HEADER}};
+        ScratchFolder folder{{"stary.txt", OLD_SAVE}};
         QFile::setPermissions(QStringLiteral("stary.txt"), QFileDevice::ReadOwner);
         QDir().mkdir(QStringLiteral("folder"));
-        TestWindow w;
+        ShownKelbor w;
         Problems problems(w);
-        Save(w, name);
-        QVERIFY2(problems.last().startsWith(QStringLiteral("Nie zapisano")), qPrintable(problems.last()));
-        QCOMPARE(problems.last().contains(QStringLiteral("nietknięty")), earlier);
+        PressCell(w, 4, 6), PressCell(w, 4, 4);
+        Click(w, "BTNOdt");  // the replay list read before the save
+        Click(w, "BTNzapr");
+        Ctl<QLineEdit>(w, "plik")->setText(name);
+        Click(w, "ZaprAnul");  // writes nothing, and the name stays as it was left
+        Click(w, "BTNzapr");
+        QVERIFY(Ctl<QLineEdit>(w, "plik")->text() == name && QDir().entryList(QDir::Files).size() == 1);
+        Click(w, "ZaprOK");
+        if (QTest::currentDataTag() == QLatin1String("saved")) {
+            QVERIFY(problems.texts.isEmpty() && !Shows(w, "FMzapr"));
+            QCOMPARE(ReadFile(name), QByteArray::fromStdString(FormatMoveFile(w.game())));
+            Click(w, "BTNOdt");
+            QCOMPARE(Ctl<QListWidget>(w, "PlikOd")->currentItem()->text(), name);  // the first of the list
+            return;
+        }
+        const std::string typed = name.toStdString();
+        const std::string expected = name.isEmpty() ? NoSaveNameText()
+                                                    : SaveFailedText(typed, WriteFailureText(WriteWholeFile(typed, "")), earlier);
+        QCOMPARE(problems.texts, QStringList{QString::fromStdString(expected)});
+        QVERIFY(Shows(w, "FMzapr"));
+        QCOMPARE(ReadFile(QStringLiteral("stary.txt")), OLD_SAVE);
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
     }
 
-    void eachSpeedStartsALockedReplayToTheEnd_data()
+    // The sample full game replayed: the board reset and locked, the
+    // panel closed, undo and redo off until the end, at each speed.
+    void eachSpeedReplaysTheGameOnALockedBoard_data()
     {
         QTest::addColumn<QStringList>("buttons");  // clicked in turn, each after opening the panel
         QTest::addColumn<int>("interval");
-        QTest::newRow("OK at first") << QStringList{"OdtOK"} << 550;
-        QTest::newRow("szybko") << QStringList{"SPDQ"} << 1;
-        QTest::newRow("średnio") << QStringList{"SPDM"} << 550;
-        QTest::newRow("wolno") << QStringList{"SPDSL"} << 1200;
-        QTest::newRow("OK keeps the last speed") << QStringList{"SPDSL", "OdtOK"} << 1200;
+        QTest::newRow("OK at first") << QStringList{"OdtOK"} << ReplayControl::SREDNIO_MS;
+        QTest::newRow("szybko") << QStringList{"SPDQ"} << ReplayControl::SZYBKO_MS;
+        QTest::newRow("średnio") << QStringList{"SPDSL", "SPDM"} << ReplayControl::SREDNIO_MS;
+        QTest::newRow("wolno") << QStringList{"SPDSL"} << ReplayControl::WOLNO_MS;
+        QTest::newRow("OK keeps the last speed") << QStringList{"SPDQ", "OdtOK"} << ReplayControl::SZYBKO_MS;
     }
 
-    void eachSpeedStartsALockedReplayToTheEnd()
+    void eachSpeedReplaysTheGameOnALockedBoard()
     {
         QFETCH(QStringList, buttons);
         QFETCH(int, interval);
-        ScratchFolder folder{{"pelna.txt", FullGameFile()}};
+        const QByteArray sample = ReadFile(QStringLiteral(SAMPLES_DIR "/pelna-gra.txt"));
+        ScratchFolder folder{{"pelna.txt", sample}};
         ShownKelbor w;
+        QAction *undo = w.findChild<QAction *>("undo"), *redo = w.findChild<QAction *>("redo");
+        PressCell(w, 4, 6), PressCell(w, 4, 4);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);  // a move to make again
+        PressCell(w, 4, 6);                                   // and a selection
         for (const QString &b : buttons) {
             TickToTheEnd(w);
-            w.BTNOdt->click();
-            PressCell(w, 4, 6);  // a selection before the replay does not survive it
-            w.find<QPushButton>(qPrintable(b))->click();
+            Click(w, "BTNOdt");
+            Click(w, qPrintable(b));
         }
-        QVERIFY(IsStartPosition(w.game()) && !w.game().hasSelection());
-        QVERIFY(!w.Mapa->isEnabled() && w.replayRunning() && !w.Odt->isVisible());
-        QCOMPARE(w.TMOdt->interval(), interval);
+        QVERIFY(IsStartPosition(w.game()) && !w.game().hasSelection() && ImageMatchesBoard(w));
+        QVERIFY(!Board(w)->isEnabled() && w.replayRunning() && !Shows(w, "Odt"));
+        QCOMPARE(w.findChild<QTimer *>("TMOdt")->interval(), interval);
+        QTRY_VERIFY_WITH_TIMEOUT(w.game().pegsLeft() < 32, 5000);  // the timer plays
+        QVERIFY(w.replayRunning() && !undo->isEnabled() && !redo->isEnabled());
         TickToTheEnd(w);
-        QVERIFY(w.LBile->text() == "1" && w.Mapa->isEnabled() && !w.replayRunning() && ImageMatchesBoard(w));
-        QCOMPARE(FormatMoveFile(w.game()), FullGameFile().toStdString());
+        QVERIFY(Count(w) == "1" && Board(w)->isEnabled() && !w.replayRunning() && ImageMatchesBoard(w));
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(QByteArray::fromStdString(FormatMoveFile(w.game())), sample);
     }
 
-    void theBoardTakesNoPressWhileAReplayRuns()
+    // A file refused whole leaves the game in progress as it was; a move
+    // that cannot be made stops the replay where it got to.
+    void aReplayRefusedLeavesTheGameAndAStoppedOneTheMovesMade_data()
     {
-        ScratchFolder folder{{"pelna.txt", FullGameFile()}};
-        ShownKelbor w;
-        w.BTNOdt->click();
-        w.OdtOK->click();
-        PressCell(w, 2, 4);
-        QVERIFY(!w.game().hasSelection());
-        w.TMOdt_Timer();
-        QCOMPARE(w.LBile->text(), QStringLiteral("31"));
+        QTest::addColumn<QByteArray>("file");  // empty: gone after the list was read
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("told");  // what the message must hold
+        QTest::newRow("too few moves") << HEADER + " 29 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n" << false << "a.txt";
+        QTest::newRow("gone") << QByteArray() << false << "a.txt";
+        QTest::newRow("a move onto a peg") << HEADER + " 29 \r\n 4  2  4  4 \r\n 5  3  3  3 \r\n 2  3  4  3 \r\n" << true
+                                           << QString::fromStdString(ReplayStoppedText(2, Move{5, 3, 3, 3}));
     }
 
-    void resetDuringAReplayStartsItOver()
+    void aReplayRefusedLeavesTheGameAndAStoppedOneTheMovesMade()
     {
-        ScratchFolder folder{{"pelna.txt", FullGameFile()}};
-        TestWindow w;
-        w.BTNOdt->click();
-        w.OdtOK->click();
-        w.TMOdt_Timer();
-        w.BTNreset->click();
-        QVERIFY(IsStartPosition(w.game()) && w.replayRunning());
-        TickToTheEnd(w);
-        QCOMPARE(w.game().pegsLeft(), Int16(1));
-    }
-
-    void aReplayRunsOnTheRealTimer()
-    {
-        ScratchFolder folder{{"pelna.txt", FullGameFile()}};
-        ShownKelbor w;
-        w.BTNOdt->click();
-        w.SPDQ->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!w.replayRunning(), 5000);
-        QVERIFY(w.game().pegsLeft() == 1 && w.game().cell(4, 4) == CELL_PEG && ImageMatchesBoard(w));
-    }
-
-    void aFileOfNoMovesEndsOnItsFirstTick()
-    {
-        ScratchFolder folder{{"pusta.txt", HEADER + " 32 \r\n"}};
-        ShownKelbor w;
-        PressCell(w, 4, 6);
-        PressCell(w, 4, 4);
-        w.BTNOdt->click();
-        w.OdtOK->click();
-        QVERIFY(w.replayRunning() && IsStartPosition(w.game()));
-        w.TMOdt_Timer();
-        QVERIFY(!w.replayRunning() && w.Mapa->isEnabled() && AtStart(w));
-    }
-
-    void aFileOrMoveThatCannotBeReplayedIsRefusedAndTheGameGoesOn()
-    {
-        // a.txt: two good moves first that, taken half-way, would overwrite slot 31.
-        // b.txt: the second move lands on a peg.
-        ScratchFolder folder{{"a.txt", HEADER + " 29 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n"},
-                             {"b.txt", HEADER + " 29 \r\n 4  2  4  4 \r\n 5  3  3  3 \r\n 2  3  4  3 \r\n"}};
+        QFETCH(QByteArray, file);
+        QFETCH(bool, starts);
+        QFETCH(QString, told);
+        ScratchFolder folder{{"a.txt", file}};
         ShownKelbor w;
         Problems problems(w);
-        PressCell(w, 4, 6);
-        PressCell(w, 4, 4);
-        w.BTNOdt->click();
-        for (const char *why : {"wiersz 4", "nie istnieje"}) {
-            w.OdtOK->click();
-            QVERIFY2(problems.last().contains("a.txt") && problems.last().contains(why), qPrintable(problems.last()));
-            // The game in progress stays: board, counter and the move undo takes back.
-            QVERIFY(w.game().pegsLeft() == 31 && w.game().cell(4, 4) == CELL_PEG && ImageMatchesBoard(w));
-            QCOMPARE(w.LBile->text(), QStringLiteral("31"));
-            QVERIFY(w.Mapa->isEnabled() && !w.replayRunning() && w.Odt->isVisible());
-            QCOMPARE(w.game().logEntry(31, fromRow), Int16(6));
-            QFile::remove(QStringLiteral("a.txt"));  // after listing: reading it fails next
-        }
-        w.UndoMove();
+        PressCell(w, 4, 6), PressCell(w, 4, 4);
+        Click(w, "BTNOdt");
+        if (file.isEmpty())
+            QFile::remove(QStringLiteral("a.txt"));
+        Click(w, "OdtOK");
+        QCOMPARE(w.replayRunning(), starts);
+        TickToTheEnd(w);
+        QVERIFY2(problems.texts.size() == 1 && problems.last().contains(told), qPrintable(problems.last()));
+        QVERIFY(Board(w)->isEnabled() && Count(w) == "31" && ImageMatchesBoard(w));  // no highlight left behind
+        QCOMPARE(w.game().cell(4, 2), starts ? CELL_EMPTY : CELL_PEG);  // the replay's first move, or the game as it was
+        QCOMPARE(Shows(w, "Odt"), !starts);
+        w.findChild<QAction *>("undo")->trigger();  // and the move undo takes back
         QVERIFY(AtStart(w));
-        w.PlikOd->setCurrentRow(1);
-        w.OdtOK->click();
-        w.TMOdt_Timer();
-        QCOMPARE(problems.texts.size(), 2);
-        w.TMOdt_Timer();
-        QVERIFY(!w.replayRunning() && w.Mapa->isEnabled());
-        QCOMPARE(problems.texts.size(), 3);
-        QVERIFY2(problems.last().contains(QStringLiteral("nr 2 (5, 3 → 3, 3)")), qPrintable(problems.last()));
-        QCOMPARE(w.game().pegsLeft(), Int16(31));
-        QVERIFY(ImageMatchesBoard(w));  // no highlight left behind
-        PressCell(w, 4, 6);              // the game goes on from there
-        QVERIFY(w.game().hasSelection());
     }
+
+    void startUpReadsTheLooksAndChoosingOneOnlyNamesIt_data()
+    {
+        QTest::addColumn<QByteArray>("cfg");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Windows-1250") << QByteArray("\"Druga \xb9\x9c\xbf, z przecinkiem\",x") << "Druga ąśż, z przecinkiem";
+        QTest::newRow("markup") << QByteArray("\"<b>Gruba</b> & <i>krzywa</i>\",x") << "<b>Gruba</b> & <i>krzywa</i>";
+        QTest::newRow("a megabyte") << "\"" + QByteArray(1000000, 'N') + "\",x" << QString(40, QLatin1Char('N')) + QChar(0x2026);
+    }
+
+    void startUpReadsTheLooksAndChoosingOneOnlyNamesIt()
+    {
+        QFETCH(QByteArray, cfg);
+        QFETCH(QString, name);
+        ScratchFolder folder{{"a.cfg", "A,x,y,z,w"}, {"B.cfg", cfg}};
+        Kelbor w;
+        WriteFile(QStringLiteral("a.cfg"), "Zmieniona,x,y,z,w");  // after start-up: the panel shows what it read
+        WriteFile(QStringLiteral("c.cfg"), "Nowa,x,y,z,w");
+        Click(w, "BTNmata");
+        auto *list = Ctl<QListWidget>(w, "FLmod");
+        const auto *shown = Ctl<QLabel>(w, "MODnazwa");
+        QVERIFY(list->count() == 2 && list->currentRow() == 0 && shown->text() == "A");
+        list->setCurrentRow(1);  // by name, whatever the case
+        QCOMPARE(shown->text(), name);  // drawn as plain text
+        QTextDocument tip;              // a tooltip that looks like markup is read as markup
+        tip.setHtml(shown->toolTip());
+        QCOMPARE(Qt::mightBeRichText(shown->toolTip()) ? tip.toPlainText() : shown->toolTip(), name);
+    }
+
+    // A look applied shows at once and stays through Anuluj and Reset; one
+    // that cannot be applied changes nothing and its file is named.
+    void aLookIsAppliedWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<QByteArray>("cfg");
+        QTest::addColumn<QString>("button");
+        const QByteArray sample = ReadFile(QStringLiteral(SAMPLES_DIR "/kontrast.cfg"));
+        QTest::newRow("the sample, Zastosuj") << sample << "MODzast";
+        QTest::newRow("the sample, Ok") << sample << "MODok";
+        QTest::newRow("a missing picture, Zastosuj") << QByteArray("M,kontrast-pusty.png,a,b,c") << "MODzast";
+        QTest::newRow("not a picture, Ok") << QByteArray("M,m.cfg,m.cfg,m.cfg,m.cfg") << "MODok";
+    }
+
+    void aLookIsAppliedWholeOrNotAtAll()
+    {
+        QFETCH(QByteArray, cfg);
+        QFETCH(QString, button);
+        ScratchFolder folder{{"m.cfg", cfg}};
+        const char *files[] = {"kontrast-nieuzyt.png", "kontrast-pusty.png", "kontrast-pelny.png", "kontrast-aktual.png"};
+        for (const char *f : files)  // in Tile order
+            QFile::copy(QStringLiteral(SAMPLES_DIR "/") + f, f);
+        ShownKelbor w;
+        Problems problems(w);
+        PressCell(w, 4, 6);  // selected while the look changes: still selected
+        const QImage peg = w.renderer().tileImage(Tile::Pelny);
+        const QImage board = w.renderer().image();
+        Click(w, "BTNmata");
+        Click(w, qPrintable(button));
+        QVERIFY(w.game().hasSelection());
+        QCOMPARE(Shows(w, "FMmod"), button == "MODzast");  // "Ok" closes the panel first
+        if (!QByteArray(QTest::currentDataTag()).startsWith("the sample")) {
+            QVERIFY2(problems.texts.size() == 1 && problems.last().contains("m.cfg"), qPrintable(problems.last()));
+            QVERIFY(w.renderer().tileImage(Tile::Pelny) == peg && w.renderer().image() == board);
+            return;
+        }
+        QCOMPARE(Cell(OnScreen(w), 1, 1), w.renderer().tileImage(Tile::Nieuzyt));  // the board drawn anew
+        Click(w, "BTNmata");
+        Click(w, "MODanul");
+        Click(w, "BTNreset");
+        QVERIFY(AtStart(w) && problems.texts.isEmpty());
+        for (int t = 0; t < 4; ++t)  // the sample's pictures, each where its name says
+            QCOMPARE(w.renderer().tileImage(Tile(t)), QImage(files[t]).convertToFormat(QImage::Format_RGB32));
+    }
+
+    void helpIsReadAfreshEachTimeAndLeavesTheGameAlone()
+    {
+        ScratchFolder folder;
+        ShownKelbor w;
+        PressCell(w, 4, 6);
+        const QImage board = w.renderer().image();
+        Click(w, "Pomoc");
+        QTextBrowser *browser = w.helpWindow()->browser();
+        QVERIFY(w.helpWindow()->isVisible() && browser->toPlainText().contains(QLatin1String(HELP_FILE)));  // cannot be read
+        WriteFile(QString::fromLatin1(HELP_FILE), "<h1>Spis tre\xc5\x9b" "ci</h1>" + QByteArray("<p>x</p>").repeated(400));
+        Click(w, "Pomoc");
+        QVERIFY(browser->toPlainText().startsWith(QStringLiteral("Spis treści")));
+        browser->verticalScrollBar()->setValue(browser->verticalScrollBar()->maximum());
+        Click(w, "Pomoc");
+        QCOMPARE(browser->verticalScrollBar()->value(), 0);
+        QVERIFY(w.renderer().image() == board && w.game().hasSelection() && w.game().pegsLeft() == 32);
+    }
+
 };
 
 QTEST_MAIN(RecordsTest)

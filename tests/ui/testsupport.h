@@ -2,22 +2,13 @@
 #pragma once
 
 #include <QDir>
-#include <QFrame>
-#include <QGroupBox>
-#include <QFile>
-#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <type_traits>
-#include <utility>
 
 #include "boardpicture.h"
+#include "controlfactory.h"
 #include "fullgame.h"
 #include "kelbor.h"
 
@@ -48,83 +39,68 @@ struct ScratchFolder {
     ~ScratchFolder() { QDir::setCurrent(previous); }
 };
 
-// The window with its controls found by their names in the design, as a
-// test reaches them: the window itself keeps them to itself. Finding a
-// control in a panel builds the panel, as opening it would.
-struct TestWindow : Kelbor {
-    template <typename T>
-    T *find(const char *name)
-    {
-        T *found = nullptr;
-        if constexpr (std::is_base_of_v<QWidget, T>)
-            found = qobject_cast<T *>(control(name));
-        else
-            found = findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    BoardPicture *Mapa = find<BoardPicture>("Mapa");
-    QFrame *Tiles = find<QFrame>("Tiles");
-    QLabel *Label1 = find<QLabel>("Label1"), *LBile = find<QLabel>("LBile"), *Label2 = find<QLabel>("Label2");
-    QPushButton *BTNreset = find<QPushButton>("BTNreset"), *BTNzapr = find<QPushButton>("BTNzapr"),
-                *BTNOdt = find<QPushButton>("BTNOdt"), *Pomoc = find<QPushButton>("Pomoc"),
-                *BTNmata = find<QPushButton>("BTNmata");
-    QGroupBox *FMmod = find<QGroupBox>("FMmod"), *Odt = find<QGroupBox>("Odt"), *FMzapr = find<QGroupBox>("FMzapr");
-    QLabel *MODnazwa = find<QLabel>("MODnazwa");
-    QListWidget *FLmod = find<QListWidget>("FLmod"), *PlikOd = find<QListWidget>("PlikOd");
-    QPushButton *MODzast = find<QPushButton>("MODzast"), *MODok = find<QPushButton>("MODok"),
-                *MODanul = find<QPushButton>("MODanul");
-    QPushButton *SPDQ = find<QPushButton>("SPDQ"), *SPDM = find<QPushButton>("SPDM"),
-                *SPDSL = find<QPushButton>("SPDSL"), *OdtOK = find<QPushButton>("OdtOK"),
-                *ODTAnu = find<QPushButton>("ODTAnu");
-    QLineEdit *plik = find<QLineEdit>("plik");
-    QPushButton *ZaprOK = find<QPushButton>("ZaprOK"), *ZaprAnul = find<QPushButton>("ZaprAnul");
-    QTimer *TMOdt = find<QTimer>("TMOdt");
-};
-
-// The window on screen, as the player has it.
-struct ShownKelbor : TestWindow {
-    ShownKelbor()
-    {
-        show();
-        QVERIFY(QTest::qWaitForWindowExposed(this));
-    }
-};
-
-inline QImage Cell(const QImage &board, int col, int row) { return board.copy((col - 1) * TILE_PX, (row - 1) * TILE_PX, TILE_PX, TILE_PX); }
-
-inline QPoint CellCentre(int col, int row) { return QPoint(col * TILE_PX - TILE_PX / 2, row * TILE_PX - TILE_PX / 2); }
-
-// A press as a person makes it: through the window, hit-tested, so an open
-// panel catches it before the board does.
-inline void Press(TestWindow &w, QPoint onMapa, Qt::MouseButton button = Qt::LeftButton)
+// A control by its design name, found as the game finds it. A panel's
+// controls only once the test has opened the panel, as a player must: the
+// window is never built ahead of the game.
+template <typename T = QPushButton>
+T *Ctl(Kelbor &w, const char *name)
 {
-    QTest::mouseClick(w.windowHandle(), button, {}, w.Mapa->mapTo(&w, onMapa));
+    const char *panel = ControlFactory::PanelOf(name);
+    T *c = panel && !w.findChild<QWidget *>(QLatin1String(panel)) ? nullptr : qobject_cast<T *>(w.control(name));
+    if (!c)
+        qFatal("%s: not in the design, or its panel not opened yet", name);
+    return c;
 }
 
-inline void PressCell(TestWindow &w, int col, int row) { Press(w, CellCentre(col, row)); }
+inline BoardPicture *Board(Kelbor &w) { return Ctl<BoardPicture>(w, "Mapa"); }
+inline bool Shows(Kelbor &w, const char *name) { return Ctl<QWidget>(w, name)->isVisible(); }
+inline QString Count(Kelbor &w) { return Ctl<QLabel>(w, "LBile")->text(); }
+inline void Click(Kelbor &w, const char *name) { Ctl(w, name)->click(); }
 
-// Every cell of the image shows the tile its cell code asks for.
-inline bool ImageMatchesBoard(TestWindow &w)
+// The window on screen and active, as the player has it.
+struct ShownKelbor : Kelbor {
+    ShownKelbor() { show(); activateWindow(); QVERIFY(QTest::qWaitForWindowActive(this)); }
+};
+
+// A press as the platform hands it over, at a board position that may fall
+// between two logical pixels (a screen above 100 %): Qt picks the widget
+// beneath by the rounded position, so an open panel takes it first.
+inline void Press(Kelbor &w, QPointF onMapa, Qt::MouseButton button = Qt::LeftButton)
 {
-    for (int c = 1; c <= 7; ++c) {
-        for (int r = 1; r <= 7; ++r) {
-            const Int16 code = w.game().cell(c, r);
-            const Tile t = code == CELL_NONE ? Tile::Nieuzyt : code == CELL_EMPTY ? Tile::Pusty : Tile::Pelny;
-            if (Cell(w.renderer().image(), c, r) != w.renderer().tileImage(t))
-                return false;
-        }
+    const QPointF at = onMapa + QPointF(Board(w)->pos()), global = at + QPointF(w.mapToGlobal(QPoint()));
+    QTest::lastMouseTimestamp += 1000;  // never a double click
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        qt_handleMouseEvent(w.windowHandle(), at, global, type == QEvent::MouseButtonPress ? button : Qt::NoButton,
+                            button, type, Qt::NoModifier, QTest::lastMouseTimestamp);
+}
+
+inline void PressCell(Kelbor &w, int col, int row) { Press(w, QPointF((col - 0.5) * TILE_PX, (row - 0.5) * TILE_PX)); }
+
+inline QImage Cell(const QImage &board, int col, int row)
+{
+    return board.copy((col - 1) * TILE_PX, (row - 1) * TILE_PX, TILE_PX, TILE_PX);
+}
+
+inline QImage OnScreen(Kelbor &w) { return Board(w)->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// Every cell of the board's image shows the tile its cell holds.
+inline bool ImageMatchesBoard(Kelbor &w)
+{
+    for (int i = 0; i < 49; ++i) {
+        const Int16 code = w.game().cell(i % 7 + 1, i / 7 + 1);
+        const Tile t = code == CELL_NONE ? Tile::Nieuzyt : code == CELL_EMPTY ? Tile::Pusty : Tile::Pelny;
+        if (Cell(w.renderer().image(), i % 7 + 1, i / 7 + 1) != w.renderer().tileImage(t))
+            return false;
     }
     return true;
 }
 
-inline bool AtStart(TestWindow &w) { return IsStartPosition(w.game()) && ImageMatchesBoard(w); }
+inline bool AtStart(Kelbor &w) { return IsStartPosition(w.game()) && ImageMatchesBoard(w) && Count(w) == "32"; }
 
 // Collects what the window would have shown in message boxes.
 struct Problems {
     QStringList texts;
-    explicit Problems(TestWindow &w) { w.reportProblem = [this](const QString &, const QString &text) { texts << text; }; }
+    explicit Problems(Kelbor &w) { w.reportProblem = [this](const QString &, const QString &text) { texts << text; }; }
     QString last() const { return texts.value(texts.size() - 1); }
 };
 
