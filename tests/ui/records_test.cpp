@@ -116,6 +116,8 @@ private slots:
         QCOMPARE(w.findChild<QTimer *>("TMOdt")->interval(), interval);
         QTRY_VERIFY_WITH_TIMEOUT(w.game().pegsLeft() < 32, 5000);  // the timer plays
         QVERIFY(w.replayRunning() && !undo->isEnabled() && !redo->isEnabled());
+        Click(w, "BTNreset");  // starts the replay over
+        QVERIFY(IsStartPosition(w.game()) && w.replayRunning());
         TickToTheEnd(w);
         QVERIFY(Count(w) == "1" && Board(w)->isEnabled() && !w.replayRunning() && ImageMatchesBoard(w));
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
