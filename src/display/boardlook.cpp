@@ -10,8 +10,8 @@
 #include "gamefiles.h"
 #include "itemreader.h"
 #include "pngcorner.h"
-#include "words.h"
 #include "tilerenderer.h"
+#include "words.h"
 
 namespace peg {
 

@@ -13,7 +13,6 @@
 #include <memory>
 #include <utility>
 
-#include "itemreader.h"
 
 namespace peg {
 

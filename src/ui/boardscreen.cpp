@@ -6,10 +6,9 @@
 
 #include <algorithm>
 
-#include "words.h"
-
 #include "boardpicture.h"
 #include "cursor.h"
+#include "words.h"
 
 namespace peg {
 
