@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "positions.h"
+
+#include <algorithm>
+
+namespace peg {
+
+namespace {
+
+struct Holes {
+    std::array<std::array<int, 8>, 8> index{};  // [col][row], 1..7
+    std::array<CellPos, HOLES> cell{};
+    std::array<Jump, 76> jumps{};
+    // Each symmetry as lookups of 8 bits at a time: canonical forms are the
+    // table generator's inner loop.
+    std::array<std::array<std::array<Position, 256>, 5>, 8> bytes{};
+};
+
+CellPos Turned(int symmetry, CellPos c)
+{
+    int x = c.col - 4, y = c.row - 4;
+    for (int k = 0; k < (symmetry & 3); ++k) {
+        const int t = x;
+        x = -y;
+        y = t;
+    }
+    if (symmetry & 4)
+        x = -x;
+    return {x + 4, y + 4};
+}
+
+Holes MakeHoles()
+{
+    Holes h;
+    int n = 0;
+    for (int row = 1; row <= 7; ++row)
+        for (int col = 1; col <= 7; ++col) {
+            h.index[col][row] = IsHole(col, row) ? n : -1;
+            if (IsHole(col, row))
+                h.cell[n++] = {col, row};
+        }
+    n = 0;
+    for (int i = 0; i < HOLES; ++i)
+        for (auto [dc, dr] : {std::array{0, -1}, {1, 0}, {0, 1}, {-1, 0}}) {
+            const CellPos c = h.cell[i];
+            if (IsHole(c.col + 2 * dc, c.row + 2 * dr))
+                h.jumps[n++] = {i, h.index[c.col + dc][c.row + dr], h.index[c.col + 2 * dc][c.row + 2 * dr]};
+        }
+    for (int s = 0; s < 8; ++s)
+        for (int chunk = 0; chunk < 5; ++chunk)
+            for (int v = 0; v < 256; ++v)
+                for (int b = 0; b < 8; ++b) {
+                    const int bit = chunk * 8 + b;
+                    if (bit < HOLES && (v >> b & 1)) {
+                        const CellPos t = Turned(s, h.cell[bit]);
+                        h.bytes[s][chunk][v] |= Position(1) << h.index[t.col][t.row];
+                    }
+                }
+    return h;
+}
+
+const Holes &TheHoles()
+{
+    static const Holes holes = MakeHoles();
+    return holes;
+}
+
+} // namespace
+
+int HoleIndex(int col, int row)
+{
+    return IsHole(col, row) ? TheHoles().index[col][row] : -1;
+}
+
+CellPos HoleCell(int index)
+{
+    return TheHoles().cell.at(index);
+}
+
+const std::array<Jump, 76> &Jumps()
+{
+    return TheHoles().jumps;
+}
+
+namespace {
+
+Position Apply(const std::array<std::array<Position, 256>, 5> &t, Position p)
+{
+    return t[0][p & 255] | t[1][p >> 8 & 255] | t[2][p >> 16 & 255] | t[3][p >> 24 & 255] | t[4][p >> 32 & 255];
+}
+
+} // namespace
+
+Position Transformed(int symmetry, Position p)
+{
+    return Apply(TheHoles().bytes[symmetry], p);
+}
+
+Position Canonical(Position p)
+{
+    const auto &bytes = TheHoles().bytes;
+    Position least = p;
+    for (int s = 1; s < 8; ++s)
+        least = std::min(least, Apply(bytes[s], p));
+    return least;
+}
+
+} // namespace peg

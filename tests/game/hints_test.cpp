@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <random>
+#include <unordered_map>
+
+#include "../common/fullgame.h"
+#include "hints.h"
+
+using namespace peg;
+
+namespace {
+
+const WinTable &Table()
+{
+    return BuiltInWinTable();
+}
+
+Position After(Position p, const Move &m)
+{
+    return p ^ Bit(m.fromCol, m.fromRow) ^ Bit((m.fromCol + m.toCol) / 2, (m.fromRow + m.toRow) / 2) ^
+           Bit(m.toCol, m.toRow);
+}
+
+const Position CENTRE_ONLY = Bit(4, 4);
+
+} // namespace
+
+// George Bell's counts of the positions, up to symmetry, that can be reached
+// from the start and still end with one peg in the centre: by pegs, 1 to 16;
+// the rest mirror them.
+TEST(WinTable, HoldsThePublishedCounts)
+{
+    const std::size_t published[] = {1, 1, 2, 8, 38, 164, 635, 2089, 6174, 16020, 35749, 68326, 112788, 162319,
+                                     204992, 230230};
+    std::size_t kept = 0, all = 0;
+    for (int pegs = 1; pegs <= KEPT_PEGS; ++pegs) {
+        EXPECT_EQ(Table().Count(pegs), published[pegs - 1]) << pegs << " pegs";
+        EXPECT_EQ(Table().Count(HOLES - pegs), published[pegs - 1]) << HOLES - pegs << " pegs";
+        kept += Table().Count(pegs);
+    }
+    for (int pegs = 0; pegs <= HOLES; ++pegs)
+        all += Table().Count(pegs);
+    EXPECT_EQ(kept, 839536u);
+    EXPECT_EQ(all, 1679072u);
+}
+
+TEST(WinTable, RefusesADamagedForm)
+{
+    const Position two = Bit(4, 4) | Bit(5, 4), other = Bit(4, 4) | Bit(4, 5);  // in rising order
+    auto encoded = [](std::vector<Position> one, std::vector<Position> twos) {
+        WinLevels levels;
+        levels[1] = std::move(one);
+        levels[2] = std::move(twos);
+        return EncodeWinTable(levels);
+    };
+    auto decodes = [](const std::string &bytes) {
+        WinTable t;
+        return t.Decode({reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size()});
+    };
+    const std::string good = encoded({CENTRE_ONLY}, {two, other});
+    ASSERT_TRUE(decodes(good));
+    std::string longCount = good, endless = good;
+    longCount[8] = 2;             // two positions of one peg: the second is read from the next level
+    endless.back() = char(0x80);  // a difference whose last byte never comes
+    const std::pair<const char *, std::string> damaged[] = {
+        {"empty", ""},
+        {"another magic", "PEGWIN2\n" + good.substr(8)},
+        {"cut short", good.substr(0, good.size() - 1)},
+        {"a byte more", good + '\0'},
+        {"a position twice", encoded({CENTRE_ONLY}, {two, two})},
+        {"out of order", encoded({CENTRE_ONLY}, {other, two})},
+        {"wrong number of pegs", encoded({two}, {other})},
+        {"off the cross", encoded({Position(1) << HOLES}, {})},
+        {"count past the end", longCount},
+        {"endless difference", endless},
+    };
+    for (const auto &[name, bytes] : damaged)
+        EXPECT_FALSE(decodes(bytes)) << name;
+}
+
+TEST(Hints, FromTheStartWalkTheFourFirstMovesRoundAgain)
+{
+    const std::vector<Move> four = {{4, 2, 4, 4}, {2, 4, 4, 4}, {6, 4, 4, 4}, {4, 6, 4, 4}};
+    EXPECT_EQ(WinningMoves(START_POSITION, Table()), four);
+    HintCycle cycle;
+    for (int ask = 0; ask < 6; ++ask)
+        EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[ask % 4]) << ask;
+    cycle.Forget();
+    EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[0]);
+}
+
+// From every position of a recorded game, the first hint followed to the
+// end leaves one peg in the centre.
+TEST(Hints, FollowedFromAnyPositionOfARecordedGameWin)
+{
+    Game game;
+    for (int played = 0; played <= int(FULL_GAME.size()); ++played) {
+        game.NewGame();
+        ASSERT_TRUE(Play(game, FullGameLog(played)));
+        Position p = PositionOf(game);
+        for (std::optional<Move> m; (m = HintCycle().Next(p, Table()));)
+            p = After(p, *m);
+        EXPECT_EQ(p, CENTRE_ONLY) << "after " << played << " moves";
+    }
+}
+
+// Against a plain search, with no table and no symmetry, over positions of
+// games that follow a hint or play at random.
+TEST(Hints, AgreeWithAPlainSearch)
+{
+    std::unordered_map<Position, bool> known;
+    auto finishes = [&](auto &self, Position p) -> bool {
+        if (p == CENTRE_ONLY)
+            return true;
+        if (auto it = known.find(p); it != known.end())
+            return it->second;
+        bool can = false;
+        for (const Jump &j : Jumps())
+            if (CanJump(p, j) && (can = self(self, Jumped(p, j))))
+                break;
+        return known[p] = can;
+    };
+    std::mt19937 random(20261208);
+    int checked = 0, winnable = 0;
+    for (int game = 0; game < 300; ++game) {
+        for (Position p = START_POSITION; AnyMoveLeft(p);) {
+            std::vector<Move> moves;
+            for (const Jump &j : Jumps())
+                if (CanJump(p, j))
+                    moves.push_back({Int16(HoleCell(j.from).col), Int16(HoleCell(j.from).row),
+                                     Int16(HoleCell(j.to).col), Int16(HoleCell(j.to).row)});
+            const std::vector<Move> winning = WinningMoves(p, Table());
+            if (PegCount(p) <= 14) {
+                std::vector<Move> searched;
+                for (const Move &m : moves)
+                    if (finishes(finishes, After(p, m)))
+                        searched.push_back(m);
+                ASSERT_EQ(winning, searched) << std::hex << p;
+                ++checked;
+                winnable += !winning.empty();
+            }
+            const bool hint = !winning.empty() && random() % 3 != 0;
+            p = After(p, hint ? winning[random() % winning.size()] : moves[random() % moves.size()]);
+        }
+    }
+    EXPECT_GT(winnable, 100);
+    EXPECT_GT(checked - winnable, 100);
+}
