@@ -9,11 +9,14 @@ PLAY_PACKAGES=(cmake make g++ qt6-base-dev libpng-dev
                fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n qt6-image-formats-plugins)
 # The tests, benchmarks and fuzzers on top: a private X server and tools to
 # click and look at it, GoogleTest and Google Benchmark, clang for the
-# fuzzers, and what builds and checks the Debian package and the metadata.
+# fuzzers, what builds and checks the Debian package and the metadata, and a
+# session bus with the accessibility bus and Python's client for the board
+# as a screen reader reads it.
 TEST_PACKAGES=("${PLAY_PACKAGES[@]}"
                xvfb xauth xdotool x11-utils imagemagick libgtest-dev libbenchmark-dev
                clang-14 libclang-rt-14-dev
-               dpkg-dev file lintian appstream desktop-file-utils)
+               dpkg-dev file lintian appstream desktop-file-utils
+               dbus at-spi2-core python3-pyatspi)
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "boardpicture.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "boardaccessible.h"
 #include "tilerenderer.h"
 
 namespace peg {
@@ -14,6 +16,7 @@ BoardPicture::BoardPicture(const TileRenderer &renderer, QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    BoardAccessible::install();
     if (parent)
         parent->installEventFilter(this);
 }
@@ -38,6 +41,14 @@ bool BoardPicture::eventFilter(QObject *watched, QEvent *event)
 QRect BoardPicture::cellRect(CellPos cell) const
 {
     return QRect((cell.col - 1) * TILE_PX, (cell.row - 1) * TILE_PX, TILE_PX, TILE_PX);
+}
+
+void BoardPicture::cellsDrawn(const QRegion &drawn)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (auto *table = dynamic_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(this)))
+        table->cellsDrawn(drawn);
 }
 
 // The cursor's frame is repainted with a pixel to spare, so no rounding of
@@ -119,6 +130,15 @@ void BoardPicture::keyPressEvent(QKeyEvent *event)
         cursor_ = CursorStep(cursor_, dx, dy);
         update(cursorArea(before));
     }
+    showCursor(true);
+    emit cursorMoved(cursor_);
+}
+
+void BoardPicture::placeCursor(CellPos cell)
+{
+    update(cursorArea(cellRect(cursor_)));
+    cursor_ = cell;
+    setFocus(Qt::OtherFocusReason);
     showCursor(true);
     emit cursorMoved(cursor_);
 }

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "cursor.h"
 
 namespace peg {
@@ -23,6 +25,18 @@ public:
 
     CellPos cursor() const { return cursor_; }
     bool cursorShown() const { return cursorShown_; }
+    // Shows the cursor on a hole and takes the focus, so that Space makes
+    // the move there.
+    void placeCursor(CellPos cell);
+
+    // What a screen reader says of a cell; the board is offered to it as a
+    // table of these.
+    void setDescriber(std::function<QString(CellPos)> describe) { describe_ = std::move(describe); }
+    QString cellText(CellPos cell) const { return describe_ ? describe_(cell) : QString(); }
+    // The cells in drawn (board pixels) were drawn anew: a screen reader
+    // hears of those whose text changed. Costs nothing without one.
+    void cellsDrawn(const QRegion &drawn);
+    QRect cellRect(CellPos cell) const;
 
 signals:
     void pressed(Qt::MouseButton button, QPointF position);
@@ -40,13 +54,13 @@ protected:
 
 private:
     void showCursor(bool shown);
-    QRect cellRect(CellPos cell) const;
     static QRect cursorArea(const QRect &cell);
 
     const TileRenderer &renderer_;
     CellPos cursor_{4, 4};  // the centre
     bool cursorShown_ = false;
     bool painted_ = false;
+    std::function<QString(CellPos)> describe_;
 };
 
 } // namespace peg

@@ -65,8 +65,10 @@ void BoardScreen::DrawTile(Tile tile, int col, int row)
 void BoardScreen::RefreshBoard()
 {
     const QRegion drawn = renderer_.takeDrawn();
-    if (!drawn.isEmpty() && board_)
+    if (!drawn.isEmpty() && board_) {
         board_->repaint(drawn);
+        board_->cellsDrawn(drawn);
+    }
 }
 
 void BoardScreen::DrawBoard()

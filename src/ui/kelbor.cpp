@@ -16,6 +16,7 @@
 #include "gamefiles.h"
 #include "heldkeys.h"
 #include "helpwindow.h"
+#include "hintaction.h"
 #include "panel.h"
 #include "playerfiles.h"
 #include "playermessages.h"
@@ -68,7 +69,12 @@ void Kelbor::buildControls()
     controls_->point("LBile", LBile);
 
     screen_.attach(Mapa, Label1, LBile, {PCnieuzyt, PCpusty, PCpelny, PCaktual});
-    screen_.onCount([this] { updateActions(); });
+    Mapa->setDescriber([this](CellPos c) { return screen_.CellDescription(c.col, c.row); });
+    screen_.onCount([this] {
+        updateActions();
+        if (hints_)
+            hints_->positionChanged();
+    });
 
     // The handlers that are not a button's click.
     connect(Mapa, &BoardPicture::pressed, this, &Kelbor::Mapa_MouseDown);
@@ -81,6 +87,7 @@ void Kelbor::buildControls()
     // Queued, so the icon goes out after the board's first picture.
     connect(Mapa, &BoardPicture::firstPainted, this, &Kelbor::giveIcon, Qt::QueuedConnection);
     actions_ = new MoveActions(this, game_, [this] { return replayRunning(); }, [this] { screen_.describeCursor(); });
+    hints_ = new HintAction(this, game_, Mapa, [this] { return replayRunning(); });
 
     replay_ = new ReplayControl(game_, this);
     TMOdt = replay_->timer();
@@ -257,6 +264,8 @@ void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
 void Kelbor::UndoMove() { actions_->undo(); }
 
 void Kelbor::RedoMove() { actions_->redo(); }
+
+void Kelbor::HintMove() { hints_->hint(); }
 
 void Kelbor::FLmod_Click()
 {

@@ -29,6 +29,7 @@ class ControlFactory;
 class ElidedLabel;
 class FocusStyle;
 class HelpWindow;
+class HintAction;
 class MoveActions;
 class Panel;
 class PlayerMessages;
@@ -77,6 +78,9 @@ public:
     // Additions for the keyboard: take the latest move back, make it again.
     void UndoMove();
     void RedoMove();
+    // And a hint, on H: a winning move's peg selected, the cursor on its target.
+    void HintMove();
+    HintAction *hints() const { return hints_; }
 
     // What a screen reader says of a cell: "kolumna 4, rząd 6: pion, zaznaczony".
     QString CellDescription(int col, int row) const { return screen_.CellDescription(col, row); }
@@ -132,6 +136,7 @@ private:
     QTimer *TMOdt = nullptr;
     ReplayControl *replay_ = nullptr;
     MoveActions *actions_ = nullptr;
+    HintAction *hints_ = nullptr;
     FocusStyle *focusStyle_ = nullptr;
     std::unique_ptr<ControlFactory> controls_;
     QList<std::pair<QString, QByteArray>> startLooks_;  // the look files found at start-up

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The real program played with the keyboard alone: the worked example by
 # arrow keys and Space, undo and redo, saved through the panel by typing and
-# Enter, the file compared with the sample, then replayed by a held Space.
+# Enter, the file compared with the sample, then replayed by a held Space;
+# last a whole game played by H and Space alone, down to one peg in the centre.
 source "$(dirname "$0")/lib.sh"
 SAMPLES="$3"
 
@@ -59,4 +60,12 @@ expect_cell 2 3 "$TILES/pusty.png"
 click_cell 4 5                        # the board takes clicks once the replay has ended
 screenshot
 expect_cell 4 5 "$TILES/aktual.png"
+
+click_window 40 448                   # Reset
+for _ in $(seq 31); do keys h space; done
+click_cell 1 1                        # a corner: hides the cursor, changes nothing
+screenshot
+# The board within the focus mark that the keys left around it.
+start_board_picture "$TILES/nieuzyt.png" "$TILES/pelny.png" "$TILES/pusty.png" - | convert - -crop 412x412+4+4 "$WORK/won.png"
+expect_region 20 20 412 "$WORK/won.png"
 echo "desktop keyboard test passed"

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "helpwindow.h"
+#include "hintaction.h"
 #include "movefile.h"
 #include "testsupport.h"
 #include "words.h"
@@ -255,6 +256,65 @@ private slots:
         QCOMPARE(ReadFile(QStringLiteral("wynik.tx")), QByteArray::fromStdString(FormatMoveFile(w.game())));
         Key(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(w.renderer().image() == two && !redo->isEnabled());
+    }
+
+    // H selects a winning move's peg as a click would and leaves the cursor
+    // on its target, the next one each time; in the name field it is a
+    // letter, and a replay takes no hint.
+    void hintsShowTheWinningMovesInTurn()
+    {
+        ScratchFolder here{{"r.txt", ReadFile(QStringLiteral(SAMPLES_DIR "/przyklad.txt"))}};
+        ShownKelbor w;
+        BoardPicture *board = Board(w);
+        QList<Move> shown;
+        for (int ask = 0; ask < 5; ++ask) {
+            Key(&w, Qt::Key_H);
+            const Game &g = w.game();
+            QVERIFY(g.hasSelection() && board->cursorShown() && board->hasFocus());
+            QCOMPARE(Cell(OnScreen(w), g.selectedCol(), g.selectedRow()), w.renderer().tileImage(Tile::Aktual));
+            shown << Move{g.selectedCol(), g.selectedRow(), Int16(board->cursor().col), Int16(board->cursor().row)};
+        }
+        QCOMPARE(shown, (QList<Move>{{4, 2, 4, 4}, {2, 4, 4, 4}, {6, 4, 4, 4}, {4, 6, 4, 4}, {4, 2, 4, 4}}));
+        Key(board, Qt::Key_Space);
+        QVERIFY(w.game().cell(4, 2) == CELL_EMPTY && ImageMatchesBoard(w) && Count(w) == "31");
+        Key(&w, Qt::Key_Z, Qt::ControlModifier), Key(&w, Qt::Key_H);  // the same position: the first hint again
+        QVERIFY(w.game().selectedCol() == 4 && w.game().selectedRow() == 2);
+        Key(board, Qt::Key_Space);
+        Click(w, "BTNzapr");
+        auto *field = Ctl<QLineEdit>(w, "plik");
+        field->setFocus();
+        field->end(false);
+        Key(field, Qt::Key_H);
+        QVERIFY(field->text() == "wynik.txth" && !w.game().hasSelection());
+        Click(w, "ZaprAnul"), Click(w, "BTNOdt"), Click(w, "SPDSL");  // wolno: no move before the key
+        Key(&w, Qt::Key_H);
+        QVERIFY(w.replayRunning() && !w.game().hasSelection());
+    }
+
+    void aLostPositionTakesNoHintButANoteThatGoes_data()
+    {
+        QTest::addColumn<QList<Move>>("moves");
+        QTest::addColumn<QString>("note");
+        const QList<Move> opening = {{4, 2, 4, 4}, {4, 5, 4, 3}, {2, 4, 4, 4}};
+        QTest::newRow("moves left") << opening + QList<Move>{{4, 3, 4, 5}} << QString::fromStdString(NoWinningMoveText());
+        QTest::newRow("none left") << opening + QList<Move>{{5, 4, 3, 4}, {7, 4, 5, 4}, {4, 7, 4, 5}}
+                                   << QString::fromStdString(GameOverText(26, false));
+    }
+    void aLostPositionTakesNoHintButANoteThatGoes()
+    {
+        QFETCH(QList<Move>, moves);
+        QFETCH(QString, note);
+        ShownKelbor w;
+        for (const Move &m : moves)
+            PressCell(w, m.fromCol, m.fromRow), PressCell(w, m.toCol, m.toRow);
+        QCOMPARE(w.game().pegsLeft(), 32 - moves.size());
+        const Grid before = BoardOf(w.game());
+        const QImage image = w.renderer().image();
+        Key(&w, Qt::Key_H);
+        QVERIFY(BoardOf(w.game()) == before && !w.game().hasSelection() && w.renderer().image() == image);
+        const QLabel *shown = w.hints()->note();
+        QVERIFY(shown && shown->isVisible() && shown->text() == note);
+        QTRY_VERIFY_WITH_TIMEOUT(!shown->isVisible(), 6000);
     }
 
     // A key held on "szybko": the replay closes the panel under it, and

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#include "hintaction.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include "boardpicture.h"
+#include "readout.h"
+#include "words.h"
+
+namespace peg {
+
+namespace {
+
+constexpr int NOTE_MS = 4000;  // long enough to read the longest note twice
+constexpr int NOTE_MARGIN = 20;
+
+QString Text(const std::string &utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+} // namespace
+
+HintAction::HintAction(QWidget *window, Game &game, BoardPicture *board, std::function<bool()> replayRunning)
+    : QObject(window), window_(window), game_(game), board_(board), replayRunning_(std::move(replayRunning))
+{
+    auto *action = new QAction(window);
+    action->setObjectName(QStringLiteral("hint"));
+    action->setShortcut(QKeySequence(Qt::Key_H));
+    window->addAction(action);
+    connect(action, &QAction::triggered, this, &HintAction::hint);
+}
+
+void HintAction::hint()
+{
+    if (replayRunning_())
+        return;
+    const Position position = PositionOf(game_);
+    if (const std::optional<Move> move = cycle_.Next(position, BuiltInWinTable())) {
+        if (note_)
+            note_->hide();
+        game_.CellClicked(move->fromCol, move->fromRow);
+        board_->placeCursor({move->toCol, move->toRow});
+        ReadOut(board_, Text(HintText(*move)));
+    } else if (AnyMoveLeft(position)) {
+        tell(Text(NoWinningMoveText()));
+    } else {
+        tell(Text(GameOverText(game_.pegsLeft(), position == Position(1) << CENTRE_HOLE)));
+    }
+}
+
+void HintAction::tell(const QString &text)
+{
+    if (!note_) {
+        // Over the foot of the board, where the eye already is; made only
+        // when first needed, so a player who never asks never has it.
+        note_ = new QLabel(window_);
+        note_->setObjectName(QStringLiteral("hintNote"));
+        note_->setWordWrap(true);
+        note_->setAlignment(Qt::AlignCenter);
+        note_->setMargin(6);
+        note_->setStyleSheet(QStringLiteral("background: rgba(0, 0, 0, 200); color: white; border-radius: 4px;"));
+        noteTimer_ = new QTimer(this);
+        noteTimer_->setSingleShot(true);
+        connect(noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
+    }
+    note_->setText(text);
+    note_->setAccessibleName(text);
+    const QRect board = board_->geometry().adjusted(NOTE_MARGIN, NOTE_MARGIN, -NOTE_MARGIN, -NOTE_MARGIN);
+    const int height = note_->heightForWidth(board.width());
+    note_->setGeometry(board.left(), board.bottom() + 1 - height, board.width(), height);
+    note_->show();
+    note_->raise();
+    noteTimer_->start(NOTE_MS);
+    ReadOut(note_, text);
+}
+
+void HintAction::positionChanged()
+{
+    cycle_.Forget();
+    if (note_)
+        note_->hide();
+}
+
+} // namespace peg

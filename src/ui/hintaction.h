@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+#include "hints.h"
+
+class QLabel;
+class QTimer;
+class QWidget;
+
+namespace peg {
+
+class BoardPicture;
+
+// The hint, on the key H: the peg of a move after which one peg can still be
+// left in the centre is selected as a click would select it, and the
+// keyboard cursor waits on its target. Where no such move is left, a short
+// note says so and goes by itself. An action of the window in no menu; a
+// text field takes the key as a letter, and no replay takes a hint.
+class HintAction : public QObject {
+    Q_OBJECT
+public:
+    HintAction(QWidget *window, Game &game, BoardPicture *board, std::function<bool()> replayRunning);
+
+    void hint();
+    void positionChanged();  // after every move, taken back or not, and every new game
+
+    // The note, once one was needed (null before).
+    QLabel *note() const { return note_; }
+
+private:
+    void tell(const QString &text);
+
+    QWidget *window_;
+    Game &game_;
+    BoardPicture *board_;
+    std::function<bool()> replayRunning_;
+    HintCycle cycle_;
+    QLabel *note_ = nullptr;
+    QTimer *noteTimer_ = nullptr;
+};
+
+} // namespace peg
