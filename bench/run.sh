@@ -6,7 +6,8 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/setup.sh"
 install_missing
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD" -j"$(nproc)" --target bench_core bench_ui startup_probe bare_probe startup_runner look_probe >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target bench_core bench_ui startup_probe bare_probe startup_runner look_probe \
+    hint_probe kelbs-pegboard peg_icons peg_install_docs >/dev/null
 B="$BUILD/bench"
 work="$(mktemp -d)"; xvfb=""
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
@@ -61,6 +62,18 @@ read -r _ _ gkib _ bkib _ mratio <<<"$(sed -n 2p "$work/startup.txt")"
 row "start-up to board drawn: game / bare window (medians; median of paired ratios)" "$gms ms / $bms ms; ${sratio}x" "<= 1.10x"
 row "start-up instructions (callgrind): game / bare window" "$gi M / $bi M = ${iratio}x" "<= 1.25x"
 row "resident memory then: game / bare window" "$gkib KiB / $bkib KiB = ${mratio}x" "<= 1.15x"
+
+# Hints: the first H reads the table; the package carries it.
+read -r _ fms fbefore fkib _ hmed hmax hcount <<<"$(cd "$ROOT/data" && "$B/hint_probe" 2>/dev/null | tr '\n' ' ')"
+row "first H: table read and decoded, peg selected and repainted" "$fms ms" "<= 150 ms"
+row "table read before the first H" "$([ "$fbefore" = 0 ] && echo no || echo yes)" "no"
+row "resident memory taken by the first H" "$fkib KiB" "<= 10240 KiB (10 MB)"
+row "a hint, at each of $hcount positions of 10,000 random games: median (first run) / max (least of 3 runs)" "$hmed us / $hmax us" "<= 1000 us"
+(cd "$BUILD" && rm -f ./*.deb && cpack -G DEB >/dev/null)
+deb=$(stat -c %s "$BUILD"/*.deb)
+# 401,600 bytes: the package built the same way at commit 1182df4, before hints.
+row "Debian package: size, and growth over the game without hints" \
+    "$((deb / 1024)) KiB, +$(((deb - 401600) / 1024)) KiB" "<= +5120 KiB (5 MB)"
 
 # Looks of large pictures, each named four times with an @2x companion: the
 # formats decoded whole are refused from their header, PNG and sequential

@@ -4,12 +4,13 @@
 // window's main picture has been painted, and quits.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
+
+#include "resident.h"
 
 #ifndef BARE_WINDOW
 #include "boardpicture.h"
@@ -21,16 +22,6 @@ namespace {
 
 QElapsedTimer sinceMain;  // phases go to stderr, for finding where start-up goes
 
-long ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 class FirstPaint : public QObject {
 public:

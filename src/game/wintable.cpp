@@ -45,10 +45,8 @@ bool WinTable::Decode(std::span<const unsigned char> bytes)
         std::uint32_t count = 0;
         for (int b = 0; b < 4; ++b)
             count |= std::uint32_t(bytes[MAGIC_SIZE + 4 * (pegs - 1) + b]) << (8 * b);
-        if (count > bytes.size() - at)  // each position takes a byte at least
-            return false;
         Level &level = levels[pegs];
-        level.low.reserve(count);
+        level.low.reserve(std::min<std::size_t>(count, bytes.size() - at));  // a byte each at least
         Position p = 0;
         for (std::uint32_t i = 0; i < count; ++i) {
             Position d = 0;

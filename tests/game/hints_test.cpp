@@ -55,14 +55,15 @@ TEST(WinTable, RefusesADamagedForm)
         return EncodeWinTable(levels);
     };
     auto decodes = [](const std::string &bytes) {
-        WinTable t;
-        return t.Decode({reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size()});
+        const std::vector<unsigned char> exact(bytes.begin(), bytes.end());  // no byte past the end to read
+        return WinTable().Decode(exact);
     };
     const std::string good = encoded({CENTRE_ONLY}, {two, other});
     ASSERT_TRUE(decodes(good));
-    std::string longCount = good, endless = good;
-    longCount[8] = 2;             // two positions of one peg: the second is read from the next level
-    endless.back() = char(0x80);  // a difference whose last byte never comes
+    std::string hugeCount = good, endless = good, tooLong = good.substr(0, 8 + 64);
+    hugeCount.replace(8, 4, "\xff\xff\xff\xff");  // more positions than bytes: nothing may be set aside for them
+    endless.back() = char(0x80);                    // a difference whose last byte never comes
+    tooLong += std::string(10, char(0x80)) + '\x01';  // a difference of 71 bits
     const std::pair<const char *, std::string> damaged[] = {
         {"empty", ""},
         {"another magic", "PEGWIN2\n" + good.substr(8)},
@@ -72,8 +73,9 @@ TEST(WinTable, RefusesADamagedForm)
         {"out of order", encoded({CENTRE_ONLY}, {other, two})},
         {"wrong number of pegs", encoded({two}, {other})},
         {"off the cross", encoded({Position(1) << HOLES}, {})},
-        {"count past the end", longCount},
+        {"count past the end", hugeCount},
         {"endless difference", endless},
+        {"difference past 33 bits", tooLong},
     };
     for (const auto &[name, bytes] : damaged)
         EXPECT_FALSE(decodes(bytes)) << name;
@@ -86,8 +88,12 @@ TEST(Hints, FromTheStartWalkTheFourFirstMovesRoundAgain)
     HintCycle cycle;
     for (int ask = 0; ask < 6; ++ask)
         EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[ask % 4]) << ask;
-    cycle.Forget();
+    const Position next = After(START_POSITION, four[0]);
+    EXPECT_EQ(cycle.Next(next, Table()), WinningMoves(next, Table()).front()) << "another position starts anew";
     EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[0]);
+    EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[1]);
+    cycle.Forget();
+    EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[0]) << "forgotten";
 }
 
 // From every position of a recorded game, the first hint followed to the
