@@ -44,6 +44,7 @@ done
 [ -x "$root/usr/games/kelbs-pegboard" ] && [ -x "$root/usr/games/kelbs-pegboard-start" ] \
     || fail "the program or the launcher is not executable"
 file "$root/usr/games/kelbs-pegboard" | grep -q ', stripped' || fail "the program is not stripped"
+grep -qa PEGWIN1 "$root/usr/games/kelbs-pegboard" || fail "the program carries no table of winning positions"
 grep -qx 'Exec=/usr/games/kelbs-pegboard-start' "$root/usr/share/applications/$app_id.desktop" \
     || fail "the menu entry does not run /usr/games/kelbs-pegboard-start"
 # The changelog's newest entry is this version; gzip -n leaves no name or time
