@@ -10,12 +10,6 @@ namespace {
 
 std::atomic<bool> decoded{false};
 
-Move MoveOf(const Jump &j)
-{
-    const CellPos from = HoleCell(j.from), to = HoleCell(j.to);
-    return {Int16(from.col), Int16(from.row), Int16(to.col), Int16(to.row)};
-}
-
 } // namespace
 
 const WinTable &BuiltInWinTable()
@@ -42,6 +36,12 @@ Position PositionOf(const Game &game)
         if (const CellPos c = HoleCell(i); game.cell(c.col, c.row) == CELL_PEG)
             p |= Position(1) << i;
     return p;
+}
+
+Move MoveOf(const Jump &j)
+{
+    const CellPos from = HoleCell(j.from), to = HoleCell(j.to);
+    return {Int16(from.col), Int16(from.row), Int16(to.col), Int16(to.row)};
 }
 
 std::vector<Move> WinningMoves(Position p, const WinTable &table)

@@ -17,6 +17,7 @@ bool BuiltInWinTableDecoded();  // whether that has happened yet
 std::span<const unsigned char> BuiltInWinTableBytes();
 
 Position PositionOf(const Game &game);
+Move MoveOf(const Jump &jump);
 
 // The moves from p after which one peg can still be left in the centre, by
 // source hole row by row, then up, right, down, left.

@@ -56,6 +56,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s;
+        s.focusable = true;
+        s.focused = board_ && board_->hasFocus() && board_->cursorShown() && board_->cursor() == pos();
         s.invisible = !board_ || !board_->isVisible();
         s.disabled = board_ && !board_->isEnabled();
         return s;
@@ -169,6 +171,14 @@ void BoardAccessible::cellsDrawn(const QRegion &drawn)
             }
         }
     }
+}
+
+void BoardAccessible::cursorMoved(CellPos cell)
+{
+    // Screen readers speak the object that takes the focus; a description
+    // change they would not read.
+    QAccessibleEvent focus(cellAt(cell.row - 1, cell.col - 1), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 } // namespace peg

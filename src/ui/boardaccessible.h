@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "cursor.h"
+
 class QRegion;
 
 namespace peg {
@@ -25,6 +27,8 @@ public:
     // Cells drawn anew, in board pixels: the ones a screen reader has met
     // and whose text changed are announced as renamed.
     void cellsDrawn(const QRegion &drawn);
+    // The keyboard cursor moved: its cell is the one with the focus.
+    void cursorMoved(CellPos cell);
 
     BoardPicture *board() const;
 

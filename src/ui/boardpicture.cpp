@@ -43,12 +43,22 @@ QRect BoardPicture::cellRect(CellPos cell) const
     return QRect((cell.col - 1) * TILE_PX, (cell.row - 1) * TILE_PX, TILE_PX, TILE_PX);
 }
 
+BoardAccessible *BoardPicture::readerTable()
+{
+    return QAccessible::isActive() ? dynamic_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(this)) : nullptr;
+}
+
 void BoardPicture::cellsDrawn(const QRegion &drawn)
 {
-    if (!QAccessible::isActive())
-        return;
-    if (auto *table = dynamic_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(this)))
+    if (BoardAccessible *table = readerTable())
         table->cellsDrawn(drawn);
+}
+
+void BoardPicture::cursorMovedTo(CellPos cell)
+{
+    if (BoardAccessible *table = readerTable())
+        table->cursorMoved(cell);
+    emit cursorMoved(cell);
 }
 
 // The cursor's frame is repainted with a pixel to spare, so no rounding of
@@ -131,7 +141,7 @@ void BoardPicture::keyPressEvent(QKeyEvent *event)
         update(cursorArea(before));
     }
     showCursor(true);
-    emit cursorMoved(cursor_);
+    cursorMovedTo(cursor_);
 }
 
 void BoardPicture::placeCursor(CellPos cell)
@@ -140,7 +150,7 @@ void BoardPicture::placeCursor(CellPos cell)
     cursor_ = cell;
     setFocus(Qt::OtherFocusReason);
     showCursor(true);
-    emit cursorMoved(cursor_);
+    cursorMovedTo(cursor_);
 }
 
 void BoardPicture::focusInEvent(QFocusEvent *event)

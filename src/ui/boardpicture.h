@@ -9,6 +9,7 @@
 
 namespace peg {
 
+class BoardAccessible;
 class TileRenderer;
 
 // The board on screen: shows the renderer's persistent image and reports
@@ -54,6 +55,8 @@ protected:
 
 private:
     void showCursor(bool shown);
+    void cursorMovedTo(CellPos cell);
+    BoardAccessible *readerTable();  // null unless a screen reader is about
     static QRect cursorArea(const QRect &cell);
 
     const TileRenderer &renderer_;

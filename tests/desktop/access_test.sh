@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The board as a screen reader reads it over the accessibility bus: a 7 by 7
 # table of named cells, which a reader that keeps names cached (as Orca does)
-# sees change after a move made by real clicks; then a hint, read out.
+# sees change after a move made by real clicks; then a hint, read out, and
+# its target hole taking the focus.
 source "$(dirname "$0")/lib.sh"
 if [ -z "${ACCESS_TEST_BUS:-}" ]; then
     # A private session bus, and the accessibility bus it starts, gone with the test.
@@ -28,7 +29,7 @@ for _ in range(50):  # the game may still be joining the bus
 board = pyatspi.findDescendant(app, lambda o: o.getRole() == pyatspi.ROLE_TABLE)
 table = board.queryTable()
 cell = lambda col, row: table.getAccessibleAt(row - 1, col - 1)
-failures, heard, tries = [], [], iter(range(60))
+failures, heard, focused, tries = [], [], [], iter(range(60))
 hint_heard = lambda: any(name.startswith("podpowiedź: z kolumny ") for name in heard)
 def wrong(cells):
     return [f"cell ({c}, {r}) reads {cell(c, r).name!r}, not {what!r}"
@@ -51,7 +52,7 @@ def moved():  # read again every 100 ms, for a few seconds
     subprocess.run(["xdotool", "key", "h"], check=True)  # a hint, which the game reads out
     GLib.timeout_add(100, hinted)
 def hinted():
-    if not hint_heard() and next(tries, None) is not None:
+    if not (hint_heard() and focused) and next(tries, None) is not None:
         return True
     pyatspi.Registry.stop()
 
@@ -61,10 +62,14 @@ pyatspi.Registry.registerEventListener(lambda event: None, "object:property-chan
 # What Orca speaks unasked: a notification that shows.
 pyatspi.Registry.registerEventListener(lambda e: e.detail1 and e.source.getRole() == pyatspi.ROLE_NOTIFICATION
                                        and heard.append(e.source.name), "object:state-changed:showing")
+# And a cell that takes the focus: the cursor's, here on the hint's target.
+pyatspi.Registry.registerEventListener(lambda e: e.detail1 and e.source.getRole() == pyatspi.ROLE_TABLE_CELL
+                                       and focused.append(e.source.name), "object:state-changed:focused")
 GLib.idle_add(play)
 GLib.timeout_add(20000, pyatspi.Registry.stop)
 pyatspi.Registry.start()
 failures += [] if hint_heard() else [f"no hint was read out, only {heard}"]
+failures += [] if any(n.endswith(": pusta dziurka") for n in focused) else [f"no empty hole took the focus: {focused}"]
 raise SystemExit("\n".join(failures) or None)
 EOF
 echo "desktop access test passed"

@@ -134,8 +134,7 @@ TEST(Hints, AgreeWithAPlainSearch)
             std::vector<Move> moves;
             for (const Jump &j : Jumps())
                 if (CanJump(p, j))
-                    moves.push_back({Int16(HoleCell(j.from).col), Int16(HoleCell(j.from).row),
-                                     Int16(HoleCell(j.to).col), Int16(HoleCell(j.to).row)});
+                    moves.push_back(MoveOf(j));
             const std::vector<Move> winning = WinningMoves(p, Table());
             if (PegCount(p) <= 14) {
                 std::vector<Move> searched;
