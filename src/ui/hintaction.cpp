@@ -17,11 +17,6 @@ namespace {
 constexpr int NOTE_MS = 4000;  // long enough to read the longest note twice
 constexpr int NOTE_MARGIN = 20;
 
-QString Text(const std::string &utf8)
-{
-    return QString::fromStdString(utf8);
-}
-
 } // namespace
 
 HintAction::HintAction(QWidget *window, Game &game, BoardPicture *board, std::function<bool()> replayRunning)
@@ -44,11 +39,11 @@ void HintAction::hint()
             note_->hide();
         game_.CellClicked(move->fromCol, move->fromRow);
         board_->placeCursor({move->toCol, move->toRow});
-        ReadOut(board_, Text(HintText(*move)));
+        ReadOut(board_, QString::fromStdString(HintText(*move)));
     } else if (AnyMoveLeft(position)) {
-        tell(Text(NoWinningMoveText()));
+        tell(QString::fromStdString(NoWinningMoveText()));
     } else {
-        tell(Text(GameOverText(game_.pegsLeft(), position == Position(1) << CENTRE_HOLE)));
+        tell(QString::fromStdString(GameOverText(game_.pegsLeft(), position == Position(1) << CENTRE_HOLE)));
     }
 }
 
