@@ -18,6 +18,7 @@
 #include <random>
 #include <vector>
 
+#include "hintaction.h"
 #include "hints.h"
 #include "kelbor.h"
 #include "resident.h"
@@ -34,7 +35,7 @@ int main(int argc, char *argv[])
     const long before = ResidentKiB();
     QElapsedTimer first;
     first.start();
-    window.HintMove();
+    window.hints()->hint();
     const double firstMs = first.nsecsElapsed() / 1e6;
     if (!window.game().hasSelection())
         return 1;

@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
 #endif
 #ifdef BARE_WINDOW
     QWidget w;
-    w.setFixedSize(457, 464);
+    w.setFixedSize(457, 464);  // the game window's size, without the game
     auto *label = new QLabel(QStringLiteral("Pozostało : 32"), &w);
     label->setGeometry(16, 16, 420, 420);
     for (int i = 0; i < 5; ++i)

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "boardaccessible.h"
+#include "focusstyle.h"
 #include "tilerenderer.h"
 
 namespace peg {
@@ -90,11 +91,11 @@ void BoardPicture::paintEvent(QPaintEvent *event)
         const QRectF centres = ratio > 1 ? QRectF(r).translated(0.5, 0.5) : QRectF(r);
         p.setPen(QPen(Qt::black, 3));
         p.drawRect(centres);
-        p.setPen(QPen(QColor(255, 221, 0), 1));
+        p.setPen(QPen(FOCUS_YELLOW, 1));
         p.drawRect(centres);
     } else if (keyboardFocus) {
         // Reached with Tab: the whole board is marked until an arrow key is used.
-        p.setPen(QPen(QColor(255, 221, 0), 2, Qt::DashLine));
+        p.setPen(QPen(FOCUS_YELLOW, 2, Qt::DashLine));
         p.drawRect(rect().adjusted(1, 1, -1, -1));
     }
     if (!painted_) {
@@ -115,8 +116,11 @@ void BoardPicture::mousePressEvent(QMouseEvent *event)
 
 void BoardPicture::keyPressEvent(QKeyEvent *event)
 {
-    if (event->modifiers() & ~Qt::KeypadModifier) {
-        QWidget::keyPressEvent(event);  // Ctrl+Z and the like belong to the window
+    // Keys that a panel's controls leave unhandled climb here from them:
+    // the board plays only the keys typed on the board itself. Ctrl+Z and
+    // the like belong to the window.
+    if (!hasFocus() || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(event);
         return;
     }
     int dx = 0, dy = 0;
@@ -128,8 +132,15 @@ void BoardPicture::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit cursorActivated(cursor_);
-        return;
+        // A held key makes one move: its repeats would select the peg that
+        // just landed. A hidden cursor is only shown, as by an arrow.
+        if (event->isAutoRepeat())
+            return;
+        if (cursorShown_) {
+            emit cursorActivated(cursor_);
+            return;
+        }
+        break;
     default:
         QWidget::keyPressEvent(event);
         return;

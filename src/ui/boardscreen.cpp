@@ -47,7 +47,7 @@ void BoardScreen::attach(BoardPicture *board, QLabel *caption, QLabel *count, co
     board_ = board;
     count_ = count;
     tiles_ = tiles;
-    count_->setAccessibleName(QStringLiteral("Pozostało: %1").arg(count_->text()));
+    count_->setAccessibleName(QString::fromStdString(PegsLeftName(count_->text().toInt())));
     showTilePictures();
 }
 
@@ -81,8 +81,8 @@ void BoardScreen::ShowCount(Int16 pegsLeft)
     count_->setText(QString::number(pegsLeft));
     count_->setAccessibleName(QString::fromStdString(PegsLeftName(pegsLeft)));
     count_->repaint();
-    if (counted_)
-        counted_();
+    if (positionChanged_)
+        positionChanged_();
 }
 
 QString BoardScreen::CellDescription(int col, int row) const
@@ -90,12 +90,6 @@ QString BoardScreen::CellDescription(int col, int row) const
     const Int16 code = IsHole(col, row) ? game_.cell(col, row) : CELL_NONE;
     const bool selected = game_.hasSelection() && game_.selectedCol() == col && game_.selectedRow() == row;
     return QString::fromStdString(CellText(col, row, code, selected));
-}
-
-void BoardScreen::describeCursor()
-{
-    // Qt tells screen readers of the change itself.
-    board_->setAccessibleDescription(CellDescription(board_->cursor().col, board_->cursor().row));
 }
 
 } // namespace peg

@@ -25,9 +25,9 @@ public:
     // The controls it shows on, once built: the board, the counter's caption
     // and count, and the four tile pictures in Tile order.
     void attach(BoardPicture *board, QLabel *caption, QLabel *count, const std::array<QLabel *, 4> &tiles);
-    // Called after each count shown: every move made, taken back or made
-    // again, and every new game.
-    void onCount(std::function<void()> counted) { counted_ = std::move(counted); }
+    // Called after every move made, taken back or made again, and every new
+    // game, once the count is shown.
+    void onPositionChanged(std::function<void()> changed) { positionChanged_ = std::move(changed); }
 
     TileRenderer &renderer() { return renderer_; }
     const TileRenderer &renderer() const { return renderer_; }
@@ -36,7 +36,6 @@ public:
     void showTilePictures();
     // What a screen reader says of a cell: "kolumna 4, rząd 6: pion, zaznaczony".
     QString CellDescription(int col, int row) const;
-    void describeCursor();
 
     void DrawTile(Tile tile, int col, int row) override;
     void RefreshBoard() override;
@@ -49,7 +48,7 @@ private:
     BoardPicture *board_ = nullptr;
     QLabel *count_ = nullptr;
     std::array<QLabel *, 4> tiles_{};
-    std::function<void()> counted_;
+    std::function<void()> positionChanged_;
 };
 
 } // namespace peg

@@ -136,7 +136,7 @@ QWidget *MakeControl(const ControlDesign &design, QWidget *parent, Kelbor *windo
         break;
     }
     w->setObjectName(QString::fromLatin1(design.name));
-    w->setGeometry(Twips(design.left, design.top, design.width, design.height));
+    w->setGeometry(PixelsOfTwips(design.left, design.top, design.width, design.height));
     return w;
 }
 

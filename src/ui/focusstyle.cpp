@@ -18,7 +18,7 @@ void FocusStyle::DrawFocusMark(QPainter *painter, const QRect &rect)
     painter->setBrush(Qt::NoBrush);
     // Black inside yellow: it stands out on the grey window, the light
     // buttons and the white lists alike.
-    painter->setPen(QPen(QColor(255, 221, 0), 1));
+    painter->setPen(QPen(FOCUS_YELLOW, 1));
     painter->drawRect(rect.adjusted(0, 0, -1, -1));
     painter->setPen(QPen(Qt::black, 1));
     painter->drawRect(rect.adjusted(1, 1, -2, -2));

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QProxyStyle>
 
 namespace peg {
+
+// The yellow of every keyboard mark: the focus frame and the board's cursor.
+inline constexpr QColor FOCUS_YELLOW{255, 221, 0};
 
 // The platform's look, with a focus mark that can be seen: a firm frame on
 // the control that has keyboard focus. Qt marks focus only once the keyboard

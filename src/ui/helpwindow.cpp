@@ -1,32 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "helpwindow.h"
 
+#include <QAction>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include <unistd.h>
-
 #include <string>
 
 #include "gamefiles.h"
+#include "playerfiles.h"
 #include "words.h"
 
 namespace peg {
-
-namespace {
-
-// The working folder for a message, decoded only to be shown.
-QString ShownWorkingFolder()
-{
-    std::string path(4096, '\0');
-    if (!::getcwd(path.data(), path.size()))
-        return QString::fromUtf8(GAME_FOLDER_GONE);
-    path.resize(path.find('\0'));
-    return QString::fromStdString(FileText(path));
-}
-
-} // namespace
 
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
@@ -39,6 +25,11 @@ HelpWindow::HelpWindow(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(560, 620);
+    // Escape closes it, as it does a dialog.
+    auto *close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 }
 
 void HelpWindow::showContents()
@@ -53,7 +44,7 @@ void HelpWindow::showContents()
     } else {
         const auto escaped = [](const QString &text) { return text.toHtmlEscaped().toStdString(); };
         browser_->setHtml(QString::fromStdString(
-            NoHelpPage(HELP_FILE, escaped(ShownWorkingFolder()),
+            NoHelpPage(HELP_FILE, escaped(QString::fromStdString(FileText(WorkingFolder().value_or(GAME_FOLDER_GONE)))),
                        escaped(QString::fromStdString(ReadFailureText(error))))));
     }
     browser_->verticalScrollBar()->setValue(0);

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,10 +18,24 @@ namespace {
 constexpr int NOTE_MS = 4000;  // long enough to read the longest note twice
 constexpr int NOTE_MARGIN = 20;
 
+// The note lies over the board's foot: a click on it only puts it away, and
+// never reaches the cell beneath.
+class Note : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        hide();
+    }
+};
+
 } // namespace
 
-HintAction::HintAction(QWidget *window, Game &game, BoardPicture *board, std::function<bool()> replayRunning)
-    : QObject(window), window_(window), game_(game), board_(board), replayRunning_(std::move(replayRunning))
+HintAction::HintAction(QWidget *window, Game &game, BoardPicture *board, std::function<bool()> blocked)
+    : QObject(window), window_(window), game_(game), board_(board), blocked_(std::move(blocked))
 {
     auto *action = new QAction(window);
     action->setObjectName(QStringLiteral("hint"));
@@ -31,7 +46,7 @@ HintAction::HintAction(QWidget *window, Game &game, BoardPicture *board, std::fu
 
 void HintAction::hint()
 {
-    if (replayRunning_())
+    if (blocked_())
         return;
     const Position position = PositionOf(game_);
     if (const std::optional<Move> move = cycle_.Next(position, BuiltInWinTable())) {
@@ -52,7 +67,7 @@ void HintAction::tell(const QString &text)
     if (!note_) {
         // Over the foot of the board, where the eye already is; made only
         // when first needed, so a player who never asks never has it.
-        note_ = new QLabel(window_);
+        note_ = new Note(window_);
         note_->setObjectName(QStringLiteral("hintNote"));
         note_->setWordWrap(true);
         note_->setAlignment(Qt::AlignCenter);

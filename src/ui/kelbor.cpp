@@ -22,6 +22,7 @@
 #include "playermessages.h"
 #include "moveactions.h"
 #include "replaycontrol.h"
+#include "twips.h"
 #include "windowicon.h"
 
 namespace peg {
@@ -31,7 +32,7 @@ Kelbor::Kelbor(QWidget *parent)
 {
     setObjectName(QStringLiteral("Kelbor"));
     setWindowTitle(QStringLiteral("Kelb's Pegboard"));
-    setFixedSize(457, 464);
+    setFixedSize(WINDOW_SIZE);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(128, 128, 128));  // the design's grey
     setPalette(pal);
@@ -43,7 +44,7 @@ Kelbor::Kelbor(QWidget *parent)
     setFont(controls);
 
     icon_ = new WindowIcon(this);
-    messages_ = new PlayerMessages(this, [this] { giveIcon(); }, reportProblem);  // a box takes this icon
+    messages_ = new PlayerMessages(this, [this] { giveIcon(); });  // a box takes this icon
     buildControls();
     Form_Load();
 }
@@ -70,7 +71,7 @@ void Kelbor::buildControls()
 
     screen_.attach(Mapa, Label1, LBile, {PCnieuzyt, PCpusty, PCpelny, PCaktual});
     Mapa->setDescriber([this](CellPos c) { return screen_.CellDescription(c.col, c.row); });
-    screen_.onCount([this] {
+    screen_.onPositionChanged([this] {
         updateActions();
         if (hints_)
             hints_->positionChanged();
@@ -83,11 +84,12 @@ void Kelbor::buildControls()
     connect(Mapa, &BoardPicture::cursorActivated, this, [this](CellPos cell) {
         Mapa_MouseDown(Qt::LeftButton, QPointF((cell.col - 0.5) * TILE_PX, (cell.row - 0.5) * TILE_PX));
     });
-    connect(Mapa, &BoardPicture::cursorMoved, this, [this] { screen_.describeCursor(); });
     // Queued, so the icon goes out after the board's first picture.
     connect(Mapa, &BoardPicture::firstPainted, this, &Kelbor::giveIcon, Qt::QueuedConnection);
-    actions_ = new MoveActions(this, game_, [this] { return replayRunning(); }, [this] { screen_.describeCursor(); });
-    hints_ = new HintAction(this, game_, Mapa, [this] { return replayRunning(); });
+    actions_ = new MoveActions(this, game_, [this] { return replayRunning(); });
+    // A hint would land on a board the open panel hides, and H would not
+    // reach the panel's controls as the letter the player may mean.
+    hints_ = new HintAction(this, game_, Mapa, [this] { return replayRunning() || anyPanelOpen(); });
 
     replay_ = new ReplayControl(game_, this);
     TMOdt = replay_->timer();
@@ -116,10 +118,12 @@ void Kelbor::needPanel(const char *name)
     if (std::strcmp(name, "Odt") == 0) {
         controls_->point("Odt", Odt);
         controls_->point("PlikOd", PlikOd);
+        Odt->setKeys([this] { OdtOK_Click(); }, [this] { ODTAnu_Click(); });
     } else if (std::strcmp(name, "FMmod") == 0) {
         controls_->point("FMmod", FMmod);
         controls_->point("MODnazwa", MODnazwa);
         controls_->point("FLmod", FLmod);
+        FMmod->setKeys([this] { MODok_Click(); }, [this] { MODanul_Click(); });
         // The looks found at start-up, the first chosen and its name as it
         // was read then; choosing reads a name only from here on.
         ShowFiles(FLmod, startLooks_);
@@ -135,7 +139,7 @@ void Kelbor::needPanel(const char *name)
         controls_->point("FMzapr", FMzapr);
         controls_->point("Label2", Label2);
         controls_->point("plik", plik);
-        connect(plik, &QLineEdit::returnPressed, this, &Kelbor::ZaprOK_Click);
+        FMzapr->setKeys([this] { ZaprOK_Click(); }, [this] { ZaprAnul_Click(); });
     }
 }
 
@@ -166,7 +170,7 @@ void Kelbor::BTNreset_Click() { game_.NewGame(); }
 void Kelbor::BTNmata_Click()
 {
     needPanel("FMmod");
-    FMmod->open();
+    FMmod->open(FLmod);
 }
 
 void Kelbor::MODanul_Click() { closePanel(FMmod, "BTNmata"); }
@@ -174,7 +178,7 @@ void Kelbor::MODanul_Click() { closePanel(FMmod, "BTNmata"); }
 void Kelbor::BTNzapr_Click()
 {
     needPanel("FMzapr");
-    FMzapr->open();
+    FMzapr->open(plik);
 }
 
 void Kelbor::closePanel(Panel *panel, const char *opener)
@@ -192,9 +196,9 @@ void Kelbor::BTNOdt_Click()
     needPanel("Odt");
     // Files saved since the list was last read show up now.
     ShowFiles(PlikOd, ListedFiles(".txt"));
-    Odt->open();
     if (PlikOd->count() > 0)
         PlikOd->setCurrentRow(0);
+    Odt->open(PlikOd);
 }
 
 void Kelbor::problem(const QString &title, const QString &text) { messages_->tell(title, text); }
@@ -219,6 +223,14 @@ void Kelbor::ZaprOK_Click()
 
 bool Kelbor::replayRunning() const { return replay_->running(); }
 
+bool Kelbor::anyPanelOpen() const
+{
+    for (const Panel *panel : {Odt, FMmod, FMzapr})
+        if (panel && !panel->isHidden())
+            return true;
+    return false;
+}
+
 void Kelbor::OdtOK_Click() { startReplayAt(replay_->interval()); }
 
 void Kelbor::SPDQ_Click() { startReplayAt(ReplayControl::SZYBKO_MS); }
@@ -228,8 +240,13 @@ void Kelbor::SPDSL_Click() { startReplayAt(ReplayControl::WOLNO_MS); }
 void Kelbor::startReplayAt(int intervalMs)
 {
     needPanel("Odt");
+    if (replayRunning())
+        return;
+    // A speed button sets the speed first, whatever then becomes of the
+    // start: OK takes the last speed chosen.
+    replay_->setInterval(intervalMs);
     const std::string name = ChosenFile(PlikOd);
-    if (name.empty() || replayRunning())
+    if (name.empty())
         return;
     // The whole file is read and checked before the board is touched: a
     // refused file leaves the game in progress, and what undo can take back.
@@ -237,7 +254,7 @@ void Kelbor::startReplayAt(int intervalMs)
     if (const QString problemText = ReadGameFile(name, content); !problemText.isEmpty())
         problem(REPLAY_TITLE, problemText);
     else
-        replay_->start(name, content, intervalMs);
+        replay_->start(name, content);
 }
 
 void Kelbor::updateActions()
@@ -257,15 +274,8 @@ void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
     // the cell it lies in, so it is cut, never rounded into the next cell.
     const int col = int(std::floor(position.x())) / TILE_PX + 1;
     const int row = int(std::floor(position.y())) / TILE_PX + 1;
-    if (game_.CellClicked(col, row) != ClickResult::Ignored)
-        screen_.describeCursor();
+    game_.CellClicked(col, row);
 }
-
-void Kelbor::UndoMove() { actions_->undo(); }
-
-void Kelbor::RedoMove() { actions_->redo(); }
-
-void Kelbor::HintMove() { hints_->hint(); }
 
 void Kelbor::FLmod_Click()
 {
@@ -301,10 +311,12 @@ void Kelbor::LoadBoardLook()
     if (name.empty())
         return;
     BoardLookPictures pictures;
-    if (const QString problemText = LoadLook(name, pictures); !problemText.isEmpty()) {
+    QString shown;
+    if (const QString problemText = LoadLook(name, pictures, shown); !problemText.isEmpty()) {
         problem(LOOK_TITLE, problemText);
         return;
     }
+    MODnazwa->setText(shown);  // the look applied, should its file have changed since it was chosen
     for (Tile t : {Tile::Nieuzyt, Tile::Pusty, Tile::Aktual, Tile::Pelny})
         screen_.renderer().setTilePicture(t, pictures.byTile[std::size_t(t)], pictures.twice[std::size_t(t)]);
     screen_.showTilePictures();

@@ -75,15 +75,8 @@ public:
     // a stand-in: what is saved there may be lost or refused.
     void TellNoPlayerFolder();
 
-    // Additions for the keyboard: take the latest move back, make it again.
-    void UndoMove();
-    void RedoMove();
-    // And a hint, on H: a winning move's peg selected, the cursor on its target.
-    void HintMove();
+    // The hint, on H: a winning move's peg selected, the cursor on its target.
     HintAction *hints() const { return hints_; }
-
-    // What a screen reader says of a cell: "kolumna 4, rząd 6: pion, zaznaczony".
-    QString CellDescription(int col, int row) const { return screen_.CellDescription(col, row); }
 
     HelpWindow *helpWindow() const { return help_; }
 
@@ -92,10 +85,10 @@ public:
     QWidget *control(const char *name);
 
     bool replayRunning() const;
+    bool anyPanelOpen() const;
 
-    // Where file problems are told to the player; a message box unless a
-    // test puts itself here.
-    std::function<void(const QString &title, const QString &text)> reportProblem;
+    // Where problems are told to the player.
+    PlayerMessages &messages() const { return *messages_; }
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -22,8 +22,8 @@ QAction *Action(QWidget *window, const char *name, const QList<QKeySequence> &ke
 
 } // namespace
 
-MoveActions::MoveActions(QWidget *window, Game &game, std::function<bool()> replayRunning, std::function<void()> moved)
-    : QObject(window), game_(game), replayRunning_(std::move(replayRunning)), moved_(std::move(moved)),
+MoveActions::MoveActions(QWidget *window, Game &game, std::function<bool()> replayRunning)
+    : QObject(window), game_(game), replayRunning_(std::move(replayRunning)),
       undo_(Action(window, "undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)})),
       redo_(Action(window, "redo",
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}))
@@ -34,15 +34,15 @@ MoveActions::MoveActions(QWidget *window, Game &game, std::function<bool()> repl
 
 void MoveActions::undo()
 {
-    if (!replayRunning_() && game_.Undo())
-        moved_();
+    if (!replayRunning_())
+        game_.Undo();
     update();
 }
 
 void MoveActions::redo()
 {
-    if (!replayRunning_() && game_.Redo())
-        moved_();
+    if (!replayRunning_())
+        game_.Redo();
     update();  // the move made again ended the list for a moment
 }
 

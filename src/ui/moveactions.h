@@ -19,8 +19,7 @@ class Game;
 class MoveActions : public QObject {
     Q_OBJECT
 public:
-    // moved runs after a move taken back or made again.
-    MoveActions(QWidget *window, Game &game, std::function<bool()> replayRunning, std::function<void()> moved);
+    MoveActions(QWidget *window, Game &game, std::function<bool()> replayRunning);
 
     void undo();
     void redo();
@@ -29,7 +28,6 @@ public:
 private:
     Game &game_;
     std::function<bool()> replayRunning_;
-    std::function<void()> moved_;
     QAction *undo_;
     QAction *redo_;
 };

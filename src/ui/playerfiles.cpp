@@ -30,13 +30,15 @@ QString ReadLookName(const std::string &name, QString &shown)
     }
 }
 
-QString LoadLook(const std::string &name, BoardLookPictures &pictures)
+QString LoadLook(const std::string &name, BoardLookPictures &pictures, QString &shown)
 {
     std::string content;
     if (QString problem = ReadGameFile(name, content); !problem.isEmpty())
         return problem;
     try {
-        pictures = LoadBoardLookPictures(ParseBoardLook(content));
+        const BoardLookFile look = ParseBoardLook(content);
+        pictures = LoadBoardLookPictures(look);
+        shown = QString::fromStdString(ShownName(look.displayName));
         return {};
     } catch (const BoardLookError &e) {
         return QString::fromStdString(CannotApplyLookText(name, e.what()));
@@ -55,11 +57,18 @@ QString SaveMoves(const QString &typed, const Game &game)
     return QString::fromStdString(SaveFailedText(name, WriteFailureText(e), earlier));
 }
 
+std::optional<std::string> WorkingFolder()
+{
+    std::string path(PATH_MAX, '\0');
+    if (!::getcwd(path.data(), path.size()))
+        return std::nullopt;
+    path.resize(path.find('\0'));
+    return path;
+}
+
 QString NoPlayerFolderMessage()
 {
-    std::string folder(PATH_MAX, '\0');
-    folder = ::getcwd(folder.data(), folder.size()) ? folder.c_str() : ".";
-    return QString::fromStdString(NoPlayerFolderText(folder));
+    return QString::fromStdString(NoPlayerFolderText(WorkingFolder().value_or(GAME_FOLDER_GONE)));
 }
 
 } // namespace peg

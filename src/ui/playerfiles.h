@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 
 #include "boardlook.h"
@@ -19,10 +20,14 @@ class Game;
 QString ReadGameFile(const std::string &name, std::string &content);
 QString ReadLookName(const std::string &name, QString &shown);
 // Everything is read and loaded before anything is returned, so a bad file
-// never leaves the board in a mix of two looks.
-QString LoadLook(const std::string &name, BoardLookPictures &pictures);
+// never leaves the board in a mix of two looks. shown: the look's name as
+// read with its pictures, which may have changed since it was chosen.
+QString LoadLook(const std::string &name, BoardLookPictures &pictures, QString &shown);
 // The moves as the game stands, under the name as typed.
 QString SaveMoves(const QString &typed, const Game &game);
+// The game's working folder as the system names it (bytes), or nothing
+// when it is gone.
+std::optional<std::string> WorkingFolder();
 // Said when the game runs in a folder that is not the player's own.
 QString NoPlayerFolderMessage();
 

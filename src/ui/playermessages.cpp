@@ -6,8 +6,8 @@
 
 namespace peg {
 
-PlayerMessages::PlayerMessages(QWidget *window, std::function<void()> beforeBox, const Report &report)
-    : QObject(window), window_(window), beforeBox_(std::move(beforeBox)), report_(report)
+PlayerMessages::PlayerMessages(QWidget *window, std::function<void()> beforeBox)
+    : QObject(window), window_(window), beforeBox_(std::move(beforeBox))
 {
 }
 

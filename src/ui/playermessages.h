@@ -20,9 +20,11 @@ class PlayerMessages : public QObject {
     Q_OBJECT
 public:
     using Report = std::function<void(const QString &title, const QString &text)>;
-    // beforeBox runs before each box opens (the box takes the window's icon);
-    // where report is set (by a test), problems go there instead of a box.
-    PlayerMessages(QWidget *window, std::function<void()> beforeBox, const Report &report);
+    // beforeBox runs before each box opens (the box takes the window's icon).
+    PlayerMessages(QWidget *window, std::function<void()> beforeBox);
+
+    // From now on problems go to report instead of a box: for tests.
+    void divertTo(Report report) { report_ = std::move(report); }
 
     // The message box for a problem, not yet shown.
     static QMessageBox *ProblemBox(QWidget *parent, const QString &title, const QString &text);
@@ -34,7 +36,7 @@ public:
 private:
     QWidget *window_;
     std::function<void()> beforeBox_;
-    const Report &report_;
+    Report report_;
     QList<std::pair<QString, QString>> pending_;
 };
 

@@ -21,9 +21,10 @@ bool ReplayControl::running() const { return timer_->isActive(); }
 
 int ReplayControl::interval() const { return timer_->interval(); }
 
-void ReplayControl::start(const std::string &name, const std::string &content, int intervalMs)
+void ReplayControl::setInterval(int intervalMs) { timer_->setInterval(intervalMs); }
+
+void ReplayControl::start(const std::string &name, const std::string &content)
 {
-    timer_->setInterval(intervalMs);
     MoveFile moves;
     try {
         moves = ParseMoveFile(content);

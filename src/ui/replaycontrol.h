@@ -25,11 +25,12 @@ public:
 
     bool running() const;
     int interval() const;
+    void setInterval(int intervalMs);
     QTimer *timer() const { return timer_; }
 
     // Starts the replay of a move file's content. A file that cannot be
     // replayed as a whole is refused before the game is touched.
-    void start(const std::string &name, const std::string &content, int intervalMs);
+    void start(const std::string &name, const std::string &content);
     // Plays the next move, or ends the replay.
     void tick();
 

@@ -3,7 +3,8 @@
 # The real program played with the keyboard alone: the worked example by
 # arrow keys and Space, undo and redo, saved through the panel by typing and
 # Enter, the file compared with the sample, then replayed by a held Space;
-# last a whole game played by H and Space alone, down to one peg in the centre.
+# last a whole game played by H and Space alone, the first Space held, down
+# to one peg in the centre.
 source "$(dirname "$0")/lib.sh"
 SAMPLES="$3"
 
@@ -27,8 +28,7 @@ expect_cell 4 4 "$TILES/pelny.png"
 expect_cell 2 3 "$TILES/pusty.png"
 
 keys ctrl+z             # the second jump taken back
-keys Tab Tab space      # Reset, then "Zapisz Ruchy": the save panel opens
-keys Tab ctrl+a         # the file name
+keys Tab Tab space      # Reset, then "Zapisz Ruchy": the save panel opens, its name chosen
 xdotool type --delay 20 "klawiatura.txt"
 keys ctrl+z ctrl+y      # in the field both edit the name and never the game
 keys Return             # Enter saves, as OK does
@@ -37,7 +37,7 @@ saved="$WORK/game/klawiatura.txt"
 [ "$(sed -n 2p "$saved" | tr -d ' \r')" = 31 ] || fail "Ctrl+Y in the name field made a move again"
 
 keys ctrl+y             # on the window: the jump made again
-keys space Tab Return   # the save panel again, its field, Enter
+keys space Return       # the save panel again, Enter in its field
 cmp "$saved" "$SAMPLES/przyklad.txt" || fail "the saved file differs from przyklad.txt: $(od -c "$saved" | head)"
 
 keys ctrl+z
@@ -50,7 +50,7 @@ expect_cell 4 4 "$TILES/pelny.png"
 # A held Space on "szybko": the replay closes the panel under the key, and
 # the repeats must press nothing else (the help, "Odtwórz" again).
 keys Tab space          # "Odtwórz", from "Zapisz Ruchy" where the save left the focus
-keys Tab Tab Tab Tab    # the list, OK, Anuluj, szybko
+keys Tab Tab Tab        # from its list: OK, Anuluj, szybko
 xdotool keydown space; sleep 1.5; xdotool keyup space; sleep 0.3
 [ -z "$(xdotool search --name '^Pomoc' 2>/dev/null)" ] || fail "the held Space opened the help"
 screenshot
@@ -62,7 +62,12 @@ screenshot
 expect_cell 4 5 "$TILES/aktual.png"
 
 click_window 40 448                   # Reset
-for _ in $(seq 31); do keys h space; done
+keys h                                # (4, 2) to the centre; a held Space makes that one move
+xdotool keydown space; sleep 1.2; xdotool keyup space; sleep 0.3
+click_cell 1 1                        # hides the cursor
+screenshot
+expect_cell 4 4 "$TILES/pelny.png"    # the peg that landed is not selected by the repeats
+for _ in $(seq 30); do keys h space; done
 click_cell 1 1                        # a corner: hides the cursor, changes nothing
 screenshot
 # The board within the focus mark that the keys left around it.

@@ -8,11 +8,12 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cstring>
+
 #include "helpwindow.h"
 #include "hintaction.h"
 #include "movefile.h"
 #include "testsupport.h"
-#include "words.h"
 
 using namespace peg;
 using namespace peg::testing;
@@ -20,6 +21,9 @@ using namespace peg::testing;
 namespace {
 
 void Key(QWidget *to, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(to, key, modifiers); }
+
+// A save of the start position, as "Zapisz Ruchy" writes it.
+const QByteArray HEADER32 = "Plik opisujacy ruchy gracza. Ilosc pozostalych:\r\n 32 \r\n";
 
 QString Spoken(QWidget *w, QAccessible::Text what) { return QAccessible::queryAccessibleInterface(w)->text(what); }
 
@@ -192,36 +196,85 @@ private slots:
             QCOMPARE(Cell(OnScreen(w), cell.x(), cell.y()), w.renderer().tileImage(Tile::Aktual));
     }
 
-    // The cursor shows from the first arrow, on screen only; Space and
-    // Enter act as a press on its cell, and a screen reader hears it.
-    void theCursorPlaysItsCellAndAScreenReaderHearsIt()
+    // The cursor shows from the first arrow or Space, on screen only; Space
+    // and Enter act as a press on its cell.
+    void theCursorPlaysItsCell()
     {
         ShownKelbor w;
         BoardPicture *board = Board(w);
         board->setFocus();
         QCOMPARE(Spoken(board, QAccessible::Name), QStringLiteral("Plansza"));
-        const auto hears = [&](int col, int row, Int16 code, bool selected) {
-            return Spoken(board, QAccessible::Description) == QString::fromStdString(CellText(col, row, code, selected));
-        };
         const QImage image = w.renderer().image();
-        Key(board, Qt::Key_Down);  // shows it on the centre
-        QVERIFY(board->cursorShown() && hears(4, 4, CELL_EMPTY, false) && OnScreen(w) != image && w.renderer().image() == image);
-        Key(board, Qt::Key_Down), Key(board, Qt::Key_Down);
-        QVERIFY(hears(4, 6, CELL_PEG, false));
-        Key(board, Qt::Key_Space);
-        QVERIFY(w.game().hasSelection() && hears(4, 6, CELL_PEG, true));
-        Key(board, Qt::Key_Up), Key(board, Qt::Key_Up);
-        QVERIFY(hears(4, 4, CELL_EMPTY, false));
-        Key(board, Qt::Key_Return);
-        QVERIFY(hears(4, 4, CELL_PEG, false) && w.game().cell(4, 5) == CELL_EMPTY && ImageMatchesBoard(w) && Count(w) == "31");
+        Key(board, Qt::Key_Space);  // only shows it, on the centre
+        QVERIFY(board->cursorShown() && board->cursor() == (CellPos{4, 4}) && OnScreen(w) != image && w.renderer().image() == image);
+        Key(board, Qt::Key_Down), Key(board, Qt::Key_Down), Key(board, Qt::Key_Space);
+        QVERIFY(w.game().hasSelection() && w.game().selectedRow() == 6);
+        Key(board, Qt::Key_Up), Key(board, Qt::Key_Up), Key(board, Qt::Key_Return);
+        QVERIFY(w.game().cell(4, 4) == CELL_PEG && w.game().cell(4, 5) == CELL_EMPTY && ImageMatchesBoard(w) && Count(w) == "31");
         PressCell(w, 4, 2);  // a press hides the cursor
         QVERIFY(!board->cursorShown() && OnScreen(w) == w.renderer().image());
-        QCOMPARE(Spoken(Ctl<QLabel>(w, "LBile"), QAccessible::Name), QString::fromStdString(PegsLeftName(31)));
+        QCOMPARE(Spoken(Ctl<QLabel>(w, "LBile"), QAccessible::Name), QStringLiteral("Pozostało: 31"));
         for (const char *b : {"BTNmata", "BTNOdt", "BTNzapr"})
             Click(w, b);
         for (QWidget *c : w.findChildren<QWidget *>())
             if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_")))  // not Qt's own parts
                 QVERIFY2(!Spoken(c, QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
+    }
+
+    // Keys typed in a panel stay there: Enter does what the panel's OK does
+    // (on a button, presses it), Escape what its Anuluj does, arrows move
+    // only in the control, and H gives no hint on a board the panel hides.
+    // The game behind stays as it was: (4, 2) selected, no cursor.
+    void keysInAPanelLeaveTheBoardAlone_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("then");  // saved, closed, replay at N ms, look applied, or nothing else
+        const int enter = Qt::Key_Return, escape = Qt::Key_Escape, up = Qt::Key_Up, down = Qt::Key_Down;
+        QTest::newRow("name field, Enter") << "plik" << enter << "saved";
+        QTest::newRow("name field, keypad Enter") << "plik" << int(Qt::Key_Enter) << "saved";
+        QTest::newRow("name field, Escape") << "plik" << escape << "closed";
+        QTest::newRow("name field, Up") << "plik" << up << "";
+        QTest::newRow("name field, Down") << "plik" << down << "";
+        QTest::newRow("save OK, Enter") << "ZaprOK" << enter << "saved";
+        QTest::newRow("replay list, Enter") << "PlikOd" << enter << "550";
+        QTest::newRow("replay list, Up on its first row") << "PlikOd" << up << "";
+        QTest::newRow("replay list, H") << "PlikOd" << int(Qt::Key_H) << "";
+        QTest::newRow("wolno, Enter") << "SPDSL" << enter << "1200";
+        QTest::newRow("replay Anuluj, Escape") << "ODTAnu" << escape << "closed";
+        QTest::newRow("look list, Enter") << "FLmod" << enter << "applied";
+        QTest::newRow("look list, Down on its last row") << "FLmod" << down << "";
+        QTest::newRow("Zastosuj, Escape") << "MODzast" << escape << "closed";
+    }
+    void keysInAPanelLeaveTheBoardAlone()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(QString, then);
+        ScratchFolder here{{"r.txt", ReadFile(QStringLiteral(SAMPLES_DIR "/przyklad.txt"))},
+                           {"k.cfg", ReadFile(QStringLiteral(SAMPLES_DIR "/kontrast.cfg"))}};
+        for (const char *f : {"kontrast-nieuzyt.png", "kontrast-pusty.png", "kontrast-pelny.png", "kontrast-aktual.png"})
+            QFile::copy(QStringLiteral(SAMPLES_DIR "/") + f, f);
+        ShownKelbor w;
+        Problems problems(w);
+        PressCell(w, 4, 2);
+        const char *panel = ControlFactory::PanelOf(qPrintable(control));
+        Click(w, std::strcmp(panel, "FMzapr") == 0 ? "BTNzapr" : std::strcmp(panel, "Odt") == 0 ? "BTNOdt" : "BTNmata");
+        QWidget *focused = Ctl<QWidget>(w, qPrintable(control));
+        if (control == "plik" || control == "PlikOd" || control == "FLmod")
+            QCOMPARE(QApplication::focusWidget(), focused);  // the panel opened with the focus in it
+        if (control == "plik")
+            QCOMPARE(Ctl<QLineEdit>(w, "plik")->selectedText(), QStringLiteral("wynik.txt"));  // typing replaces it
+        focused->setFocus();
+        const QImage peg = w.renderer().tileImage(Tile::Pelny);
+        Key(focused, Qt::Key(key));
+        QVERIFY(problems.texts.isEmpty() && !Board(w)->cursorShown());
+        QCOMPARE(ReadFile(QStringLiteral("wynik.txt")), then == "saved" ? HEADER32 : QByteArray());
+        QCOMPARE(Shows(w, panel), then.isEmpty());
+        QCOMPARE(w.replayRunning() ? QString::number(w.findChild<QTimer *>("TMOdt")->interval()) : QString(), then.toInt() ? then : QString());
+        QCOMPARE(w.renderer().tileImage(Tile::Pelny) != peg, then == "applied");
+        if (!w.replayRunning())
+            QVERIFY(w.game().cell(4, 4) == CELL_EMPTY && w.game().selectedRow() == 2 && w.game().hasSelection());
     }
 
     // Undo and redo act when there is a move for them. In the name field
@@ -279,6 +332,7 @@ private slots:
         QVERIFY(w.game().cell(4, 2) == CELL_EMPTY && ImageMatchesBoard(w) && Count(w) == "31");
         Key(&w, Qt::Key_Z, Qt::ControlModifier), Key(&w, Qt::Key_H);  // the same position: the first hint again
         QVERIFY(w.game().selectedCol() == 4 && w.game().selectedRow() == 2);
+        QVERIFY(w.findChild<QAction *>("redo")->isEnabled());  // a hint only selects: the move taken back stays
         Key(board, Qt::Key_Space);
         Click(w, "BTNzapr");
         auto *field = Ctl<QLineEdit>(w, "plik");
@@ -295,15 +349,21 @@ private slots:
     {
         QTest::addColumn<QList<Move>>("moves");
         QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("goes");  // by itself, by a click on it, by a move
         const QList<Move> opening = {{4, 2, 4, 4}, {4, 5, 4, 3}, {2, 4, 4, 4}};
-        QTest::newRow("moves left") << opening + QList<Move>{{4, 3, 4, 5}} << QString::fromStdString(NoWinningMoveText());
+        const QList<Move> lost = opening + QList<Move>{{4, 3, 4, 5}};
+        const QString noWin = QStringLiteral("Z tej pozycji nie da się już zostawić jednego piona w środku");
+        QTest::newRow("moves left") << lost << noWin << "itself";
+        QTest::newRow("moves left, clicked") << lost << noWin << "click";
+        QTest::newRow("moves left, a move") << lost << noWin << "move";
         QTest::newRow("none left") << opening + QList<Move>{{5, 4, 3, 4}, {7, 4, 5, 4}, {4, 7, 4, 5}}
-                                   << QString::fromStdString(GameOverText(26, false));
+                                   << QStringLiteral("Koniec gry: nie ma już żadnego ruchu. Pozostało pionów: 26") << "itself";
     }
     void aLostPositionTakesNoHintButANoteThatGoes()
     {
         QFETCH(QList<Move>, moves);
         QFETCH(QString, note);
+        QFETCH(QString, goes);
         ShownKelbor w;
         for (const Move &m : moves)
             PressCell(w, m.fromCol, m.fromRow), PressCell(w, m.toCol, m.toRow);
@@ -312,33 +372,64 @@ private slots:
         const QImage image = w.renderer().image();
         Key(&w, Qt::Key_H);
         QVERIFY(BoardOf(w.game()) == before && !w.game().hasSelection() && w.renderer().image() == image);
-        const QLabel *shown = w.hints()->note();
+        QLabel *shown = w.hints()->note();
         QVERIFY(shown && shown->isVisible() && shown->text() == note);
-        QTRY_VERIFY_WITH_TIMEOUT(!shown->isVisible(), 6000);
+        QTimer *timer = w.hints()->noteTimer();
+        QVERIFY(timer->isActive() && timer->interval() == 4000);
+        if (goes == "itself") {
+            timer->start(1);  // its time cut short
+            QTRY_VERIFY_WITH_TIMEOUT(!shown->isVisible(), 500);
+        } else if (goes == "click") {  // over a peg of row 7: the press is the note's alone
+            const QPoint onNote = shown->geometry().center();
+            QVERIFY(Board(w)->geometry().contains(onNote) && w.game().cell(4, 7) == CELL_PEG);
+            QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(onNote.x(), shown->geometry().bottom() - 2));
+            QVERIFY(!shown->isVisible() && !w.game().hasSelection());
+        } else {
+            PressCell(w, 4, 6), PressCell(w, 4, 4);
+            QVERIFY(!shown->isVisible() && w.game().pegsLeft() == 27);
+        }
     }
 
-    // A key held on "szybko": the replay closes the panel under it, and
-    // the repeats (X11 sends a release and a press at one time stamp) must
-    // not press "Odtwórz", which took the focus, until the key goes down anew.
-    void aHeldKeyActsOnlyWhereItWentDown()
+    // A held key acts once, where it went down. X11 repeats it as a release
+    // and a press at one time stamp, and the focus may move meanwhile: the
+    // replay closes its panel under "szybko", "Zapisz Ruchy" opens its name
+    // field, and on the board the hinted move lands a peg under the cursor.
+    void aHeldKeyActsOnceWhereItWentDown_data()
     {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("szybko") << "SPDQ";
+        QTest::newRow("Zapisz Ruchy") << "BTNzapr";
+        QTest::newRow("the board, after a hint") << "Mapa";
+    }
+    void aHeldKeyActsOnceWhereItWentDown()
+    {
+        QFETCH(QString, control);
         ScratchFolder here{{"r.txt", ReadFile(QStringLiteral(SAMPLES_DIR "/przyklad.txt"))}};
         ShownKelbor w;
-        Click(w, "BTNOdt");
-        Ctl(w, "SPDQ")->setFocus();
+        if (control == "SPDQ")
+            Click(w, "BTNOdt");
+        if (control == "Mapa")
+            Key(&w, Qt::Key_H);  // (4, 2) selected, the cursor on (4, 4)
+        else
+            Ctl<QWidget>(w, qPrintable(control))->setFocus();
         const auto key = [](QEvent::Type type, ulong at) {
             QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
             e.setTimestamp(at);
             QApplication::sendEvent(QApplication::focusWidget(), &e);
         };
-        key(QEvent::KeyPress, 1);
-        key(QEvent::KeyRelease, 50);  // "szybko" clicked: the replay starts
-        QVERIFY(w.replayRunning() && QApplication::focusWidget() == Ctl(w, "BTNOdt"));
+        key(QEvent::KeyPress, 1), key(QEvent::KeyRelease, 50);
+        const QImage once = w.renderer().image();
+        QVERIFY(control != "Mapa" || (w.game().pegsLeft() == 31 && !w.game().hasSelection()));
+        QVERIFY(control != "SPDQ" || (w.replayRunning() && QApplication::focusWidget() == Ctl(w, "BTNOdt")));
+        QVERIFY(control != "BTNzapr" || QApplication::focusWidget() == Ctl<QLineEdit>(w, "plik"));
         for (ulong at : {50, 100})
             key(QEvent::KeyPress, at), key(QEvent::KeyRelease, at + 50);
-        QVERIFY(!Shows(w, "Odt"));
-        key(QEvent::KeyPress, 400), key(QEvent::KeyRelease, 450);  // pressed anew
-        QVERIFY(Shows(w, "Odt"));
+        QVERIFY(w.renderer().image() == once && !w.game().hasSelection());
+        QCOMPARE(control == "SPDQ" ? Shows(w, "Odt") : false, false);
+        QCOMPARE(control == "BTNzapr" ? Ctl<QLineEdit>(w, "plik")->text() : QString(), control == "BTNzapr" ? "wynik.txt" : "");
+        key(QEvent::KeyPress, 400), key(QEvent::KeyRelease, 450);  // pressed anew: it acts
+        QVERIFY(control != "SPDQ" || Shows(w, "Odt"));
+        QVERIFY(control != "Mapa" || w.game().hasSelection());
     }
 
     void theFocusMarkShowsOnlyOnceTheKeyboardMovedFocus()

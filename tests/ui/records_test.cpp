@@ -12,7 +12,6 @@
 #include "helpwindow.h"
 #include "movefile.h"
 #include "words.h"
-#include "replaycontrol.h"
 #include "testsupport.h"
 
 using namespace peg;
@@ -88,11 +87,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("buttons");  // clicked in turn, each after opening the panel
         QTest::addColumn<int>("interval");
-        QTest::newRow("OK at first") << QStringList{"OdtOK"} << ReplayControl::SREDNIO_MS;
-        QTest::newRow("szybko") << QStringList{"SPDQ"} << ReplayControl::SZYBKO_MS;
-        QTest::newRow("średnio") << QStringList{"SPDSL", "SPDM"} << ReplayControl::SREDNIO_MS;
-        QTest::newRow("wolno") << QStringList{"SPDSL"} << ReplayControl::WOLNO_MS;
-        QTest::newRow("OK keeps the last speed") << QStringList{"SPDQ", "OdtOK"} << ReplayControl::SZYBKO_MS;
+        // The design's speeds, in milliseconds a move.
+        QTest::newRow("OK at first") << QStringList{"OdtOK"} << 550;
+        QTest::newRow("szybko") << QStringList{"SPDQ"} << 1;
+        QTest::newRow("średnio") << QStringList{"SPDSL", "SPDM"} << 550;
+        QTest::newRow("wolno") << QStringList{"SPDSL"} << 1200;
+        QTest::newRow("OK keeps the last speed") << QStringList{"SPDQ", "OdtOK"} << 1;
     }
 
     void eachSpeedReplaysTheGameOnALockedBoard()
@@ -125,12 +125,14 @@ private slots:
     }
 
     // A file refused whole leaves the game in progress as it was; a move
-    // that cannot be made stops the replay where it got to.
+    // that cannot be made stops the replay where it got to. Either way the
+    // speed chosen is the one OK takes next.
     void aReplayRefusedLeavesTheGameAndAStoppedOneTheMovesMade_data()
     {
         QTest::addColumn<QByteArray>("file");  // empty: gone after the list was read
         QTest::addColumn<bool>("starts");
         QTest::addColumn<QString>("told");  // what the message must hold
+        QTest::newRow("no file listed") << QByteArray() << false << "";
         QTest::newRow("too few moves") << HEADER + " 29 \r\n 4  2  4  4 \r\n 2  3  4  3 \r\n" << false << "a.txt";
         QTest::newRow("gone") << QByteArray() << false << "a.txt";
         QTest::newRow("a move onto a peg") << HEADER + " 29 \r\n 4  2  4  4 \r\n 5  3  3  3 \r\n 2  3  4  3 \r\n" << true
@@ -143,16 +145,20 @@ private slots:
         QFETCH(bool, starts);
         QFETCH(QString, told);
         ScratchFolder folder{{"a.txt", file}};
+        const bool listed = !told.isEmpty();
+        if (!listed)
+            QFile::remove(QStringLiteral("a.txt"));
         ShownKelbor w;
         Problems problems(w);
         PressCell(w, 4, 6), PressCell(w, 4, 4);
         Click(w, "BTNOdt");
         if (file.isEmpty())
             QFile::remove(QStringLiteral("a.txt"));
-        Click(w, "OdtOK");
+        Click(w, "SPDSL");
         QCOMPARE(w.replayRunning(), starts);
+        QCOMPARE(w.findChild<QTimer *>("TMOdt")->interval(), 1200);
         TickToTheEnd(w);
-        QVERIFY2(problems.texts.size() == 1 && problems.last().contains(told), qPrintable(problems.last()));
+        QVERIFY2(problems.texts.size() == int(listed) && problems.last().contains(told), qPrintable(problems.last()));
         QVERIFY(Board(w)->isEnabled() && Count(w) == "31" && ImageMatchesBoard(w));  // no highlight left behind
         QCOMPARE(w.game().cell(4, 2), starts ? CELL_EMPTY : CELL_PEG);  // the replay's first move, or the game as it was
         QCOMPARE(Shows(w, "Odt"), !starts);
@@ -215,14 +221,19 @@ private slots:
         const QImage peg = w.renderer().tileImage(Tile::Pelny);
         const QImage board = w.renderer().image();
         Click(w, "BTNmata");
+        const QString chosen = Ctl<QLabel>(w, "MODnazwa")->text();
+        if (cfg.startsWith("\"Wysoki"))  // the file edited between choosing and applying
+            WriteFile(QStringLiteral("m.cfg"), cfg.replace("Wysoki", "Zmieniony"));
         Click(w, qPrintable(button));
         QVERIFY(w.game().hasSelection());
         QCOMPARE(Shows(w, "FMmod"), button == "MODzast");  // "Ok" closes the panel first
         if (!QByteArray(QTest::currentDataTag()).startsWith("the sample")) {
             QVERIFY2(problems.texts.size() == 1 && problems.last().contains("m.cfg"), qPrintable(problems.last()));
             QVERIFY(w.renderer().tileImage(Tile::Pelny) == peg && w.renderer().image() == board);
+            QCOMPARE(Ctl<QLabel>(w, "MODnazwa")->text(), chosen);
             return;
         }
+        QVERIFY(Ctl<QLabel>(w, "MODnazwa")->text().startsWith(QStringLiteral("Zmieniony")));  // the name of the look applied
         QCOMPARE(Cell(OnScreen(w), 1, 1), w.renderer().tileImage(Tile::Nieuzyt));  // the board drawn anew
         Click(w, "BTNmata");
         Click(w, "MODanul");

@@ -11,6 +11,7 @@
 #include "controlfactory.h"
 #include "fullgame.h"
 #include "kelbor.h"
+#include "playermessages.h"
 
 namespace peg::testing {
 
@@ -100,7 +101,7 @@ inline bool AtStart(Kelbor &w) { return IsStartPosition(w.game()) && ImageMatche
 // Collects what the window would have shown in message boxes.
 struct Problems {
     QStringList texts;
-    explicit Problems(Kelbor &w) { w.reportProblem = [this](const QString &, const QString &text) { texts << text; }; }
+    explicit Problems(Kelbor &w) { w.messages().divertTo([this](const QString &, const QString &text) { texts << text; }); }
     QString last() const { return texts.value(texts.size() - 1); }
 };
 
