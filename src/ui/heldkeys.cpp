@@ -1,11 +1,56 @@
 // SPDX-License-Identifier: MIT
 #include "heldkeys.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
 namespace peg {
+
+namespace {
+
+class KeyRepeats : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        // How every X11 key event starts: its type, the key, a sequence number, the time.
+        struct KeyEvent {
+            quint8 type, key;
+            quint16 sequence;
+            quint32 time;
+        };
+        constexpr quint8 KEY_RELEASE = 3;
+        const auto *e = static_cast<const KeyEvent *>(message);
+        if ((e->type & 0x7f) == KEY_RELEASE)
+            releasedAt[e->key] = e->time;
+        return false;
+    }
+
+    QHash<quint32, quint32> releasedAt;  // the time of each key's last release
+};
+
+KeyRepeats &Repeats()
+{
+    static KeyRepeats repeats;
+    return repeats;
+}
+
+} // namespace
+
+void WatchKeyRepeats()
+{
+    static const bool watching = (QCoreApplication::instance()->installNativeEventFilter(&Repeats()), true);
+    Q_UNUSED(watching);
+}
+
+bool IsUnmarkedRepeat(const QKeyEvent &press)
+{
+    const auto it = Repeats().releasedAt.constFind(press.nativeScanCode());
+    return !press.isAutoRepeat() && it != Repeats().releasedAt.cend() && *it == press.timestamp();
+}
 
 bool HeldKeys::eventFilter(QObject *watched, QEvent *event)
 {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QKeyEvent;
 class QWidget;
 
 namespace peg {
@@ -30,5 +31,15 @@ private:
     };
     QHash<int, Held> held_;
 };
+
+// X11 repeats a held key as a release and a press with one time stamp. Qt
+// marks them as repeats only when it finds the press already waiting as it
+// reads the release, and a screen reader's bridge hands key events on later
+// without their time stamps; the X server's own events, watched from the
+// first call on, tell every repeat. Elsewhere Qt marks repeats itself.
+void WatchKeyRepeats();
+// Whether a press Qt did not mark as a repeat (a shortcut's override event
+// too) was one all the same.
+bool IsUnmarkedRepeat(const QKeyEvent &press);
 
 } // namespace peg

@@ -31,6 +31,9 @@ public:
     // The note, once one was needed (null before).
     QLabel *note() const { return note_; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void tell(const QString &text);
 
@@ -39,6 +42,7 @@ private:
     BoardPicture *board_;
     std::function<bool()> replayRunning_;
     HintCycle cycle_;
+    bool repeat_ = false;  // the latest key the window met is a held key's repeat
     QLabel *note_ = nullptr;
     QTimer *noteTimer_ = nullptr;
 };
