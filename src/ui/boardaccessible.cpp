@@ -111,15 +111,26 @@ BoardPicture *BoardAccessible::board() const
     return static_cast<BoardPicture *>(widget());
 }
 
+QList<QWidget *> BoardAccessible::childWidgets() const
+{
+    QList<QWidget *> widgets;
+    for (QObject *o : board()->children())
+        if (auto *w = qobject_cast<QWidget *>(o); w && !w->isWindow())
+            widgets.append(w);
+    return widgets;
+}
+
 int BoardAccessible::childCount() const
 {
-    return SIDE * SIDE;
+    return SIDE * SIDE + int(childWidgets().size());
 }
 
 QAccessibleInterface *BoardAccessible::child(int index) const
 {
-    if (index < 0 || index >= SIDE * SIDE)
+    if (index < 0)
         return nullptr;
+    if (index >= SIDE * SIDE)
+        return QAccessible::queryAccessibleInterface(childWidgets().value(index - SIDE * SIDE));
     QAccessible::Id &id = cellIds_[std::size_t(index)];
     if (!id)
         id = QAccessible::registerAccessibleInterface(new BoardCell(board(), index));
@@ -128,7 +139,13 @@ QAccessibleInterface *BoardAccessible::child(int index) const
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    for (std::size_t i = 0; child && i < cellIds_.size(); ++i) {
+    if (!child)
+        return -1;
+    if (QObject *object = child->object()) {
+        const qsizetype i = object->isWidgetType() ? childWidgets().indexOf(static_cast<QWidget *>(object)) : -1;
+        return i < 0 ? -1 : SIDE * SIDE + int(i);
+    }
+    for (std::size_t i = 0; i < cellIds_.size(); ++i) {
         if (cellIds_[i] && QAccessible::accessibleInterface(cellIds_[i]) == child)
             return int(i);
     }
@@ -140,6 +157,11 @@ QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
     const QPoint p = board()->mapFromGlobal(QPoint(x, y));
     if (!board()->rect().contains(p))
         return nullptr;
+    // An open panel lies over the cells; the last raised on top.
+    const QList<QWidget *> widgets = childWidgets();
+    for (auto w = widgets.crbegin(); w != widgets.crend(); ++w)
+        if ((*w)->isVisible() && (*w)->geometry().contains(p))
+            return QAccessible::queryAccessibleInterface(*w);
     return cellAt(p.y() / TILE_PX, p.x() / TILE_PX);
 }
 

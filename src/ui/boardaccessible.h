@@ -16,6 +16,10 @@ class BoardPicture;
 // The board as a screen reader sees it: a table of 7 rows and 7 columns
 // whose cells say what the board's describer says of them. Qt keeps one for
 // the board and deletes it, cells and all, when the board goes.
+//
+// The panels lie in the board, so its children are the 49 cells and then
+// its child widgets as Qt would report them: a reader walking the window
+// reaches the panels' controls too.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit BoardAccessible(BoardPicture *board);
@@ -62,6 +66,8 @@ public:
     static constexpr int SIDE = 7;
 
 private:
+    QList<QWidget *> childWidgets() const;
+
     // Cells are made when a screen reader first asks for them and keep
     // their ids, so a reader can hold on to one.
     mutable std::array<QAccessible::Id, SIDE * SIDE> cellIds_{};

@@ -2,12 +2,16 @@
 #include "hintaction.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 #include "boardpicture.h"
+#include "heldkeys.h"
 #include "readout.h"
 #include "words.h"
 
@@ -40,8 +44,25 @@ HintAction::HintAction(QWidget *window, Game &game, BoardPicture *board, std::fu
     auto *action = new QAction(window);
     action->setObjectName(QStringLiteral("hint"));
     action->setShortcut(QKeySequence(Qt::Key_H));
+    // One hint, and one read-out, for each press however long it is held:
+    // Qt drops the repeats it marks, and the filter finds the rest.
+    action->setAutoRepeat(false);
     window->addAction(action);
-    connect(action, &QAction::triggered, this, &HintAction::hint);
+    connect(action, &QAction::triggered, this, [this] {
+        if (!std::exchange(repeat_, false))
+            hint();
+    });
+    WatchKeyRepeats();
+    window->installEventFilter(this);
+}
+
+bool HintAction::eventFilter(QObject *watched, QEvent *event)
+{
+    // Every key the focus leaves to the window's shortcuts passes the window
+    // as this, just before the shortcut acts.
+    if (watched == window_ && event->type() == QEvent::ShortcutOverride)
+        repeat_ = IsUnmarkedRepeat(*static_cast<QKeyEvent *>(event));
+    return false;
 }
 
 void HintAction::hint()

@@ -33,6 +33,9 @@ public:
     QLabel *note() const { return note_; }
     QTimer *noteTimer() const { return noteTimer_; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void tell(const QString &text);
 
@@ -41,6 +44,7 @@ private:
     BoardPicture *board_;
     std::function<bool()> blocked_;
     HintCycle cycle_;
+    bool repeat_ = false;  // the latest key the window met is a held key's repeat
     QLabel *note_ = nullptr;
     QTimer *noteTimer_ = nullptr;
 };
