@@ -8,7 +8,7 @@
 
 #include "boardpicture.h"
 #include "readout.h"
-#include "words.h"
+#include "gamewords.h"
 
 namespace peg {
 

@@ -12,7 +12,7 @@
 #include "hintaction.h"
 #include "movefile.h"
 #include "testsupport.h"
-#include "words.h"
+#include "gamewords.h"
 
 using namespace peg;
 using namespace peg::testing;
