@@ -95,7 +95,7 @@ TEST_F(GameTest, UndoAndRedoOnlyWithAMoveToTakeBackOrMakeAgain)
         return [=](Game &g) { auto m = FullGameLog(n); Play(g, m), m.back() = bad, g.LoadRecordedMoves(g.pegsLeft(), m); };
     };
     const std::tuple<const char *, std::function<void(Game &)>, bool, bool> cases[] = {  // ..., can undo, can redo
-        {"two undone, then a peg and a hole clicked",
+        {"two undone, then a peg selected (as a hint does) and a hole out of reach clicked",
          [&](Game &g) { twoBack(g), g.CellClicked(4, 6), g.CellClicked(2, 4); }, true, true},
         {"two undone, then a new move", [&](Game &g) { twoBack(g), Play(g, {{3, 6, 3, 4}}); }, true, false},
         {"two undone, then a new game", [&](Game &g) { twoBack(g), g.NewGame(); }, false, false},
