@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "game.h"
 
+#include <optional>
 #include <string>
 
 namespace peg {
@@ -18,13 +19,20 @@ void CheckBoardIndex(int col, int row)
         throw IndexError("board index (" + std::to_string(col) + ", " + std::to_string(row) + ") outside 0..9");
 }
 
-void CheckLogIndex(int slot, int entry)
+void CheckLogSlot(int slot)
 {
-    if (slot < 0 || slot > LOG_LAST_SLOT || entry < 0 || entry > LOG_LAST_ENTRY)
-        throw IndexError("move log index (" + std::to_string(slot) + ", " + std::to_string(entry) + ") outside bounds");
+    if (slot < 0 || slot > LOG_LAST_SLOT)
+        throw IndexError("move log slot " + std::to_string(slot) + " outside 0.." + std::to_string(LOG_LAST_SLOT));
 }
 
 } // namespace
+
+Move SlotMove(const MoveLog &log, int slot)
+{
+    CheckLogSlot(slot);
+    const auto &s = log[slot];
+    return {s[fromCol], s[fromRow], s[toCol], s[toRow]};
+}
 
 Int16 Game::cell(int col, int row) const
 {
@@ -38,16 +46,11 @@ Int16 &Game::at(int col, int row)
     return board_[col][row];
 }
 
-Int16 Game::logEntry(int slot, int entry) const
+void Game::logMove(int slot, const Move &m)
 {
-    CheckLogIndex(slot, entry);
-    return moveLog_[slot][entry];
-}
-
-void Game::setLogEntry(int slot, int entry, Int16 value)
-{
-    CheckLogIndex(slot, entry);
-    moveLog_[slot][entry] = value;
+    CheckLogSlot(slot);
+    auto &s = moveLog_[slot];
+    s[fromCol] = m.fromCol, s[fromRow] = m.fromRow, s[toCol] = m.toCol, s[toRow] = m.toRow;
 }
 
 void Game::setSelection(bool flag, Int16 col, Int16 row)
@@ -74,37 +77,22 @@ void Game::NewGame()
     if (view_)
         view_->ShowCount(pegsLeft_);
     selection_[0] = 0;
-    for (int col = GAME_FIRST; col <= GAME_LAST; ++col) {
-        for (int row = GAME_FIRST; row <= GAME_LAST; ++row) {
-            Int16 &c = at(col, row);
-            c = CELL_NONE;
-            if (col > 2 && col < 6)
-                c = CELL_PEG;
-            if (row > 2 && row < 6)
-                c = CELL_PEG;
-        }
-    }
-    at(4, 4) = CELL_EMPTY;
+    for (int col = GAME_FIRST; col <= GAME_LAST; ++col)
+        for (int row = GAME_FIRST; row <= GAME_LAST; ++row)
+            at(col, row) = !IsHole(col, row) ? CELL_NONE : CellPos{col, row} == CENTRE ? CELL_EMPTY : CELL_PEG;
     if (view_)
         view_->DrawBoard();
 }
 
 bool Game::IsLegalJump(int selCol, int selRow, int col, int row) const
 {
-    // Every test reads a neighbour of the target; a target whose neighbours
-    // fall off the grid (only a replayed move can name one) is never legal.
-    if (!InBoard(col - 1, row - 1) || !InBoard(col + 1, row + 1))
+    // A target off the grid (only a replayed move can name one) is not read.
+    // An empty hole is on the cross, so the cell a jump into it goes over is
+    // on the grid.
+    if (!InBoard(col, row) || cell(col, row) != CELL_EMPTY)
         return false;
-    bool legal = false;
-    if (cell(col + 1, row) == CELL_PEG && selCol == col + 2 && selRow == row)
-        legal = true;
-    if (cell(col - 1, row) == CELL_PEG && selCol == col - 2 && selRow == row)
-        legal = true;
-    if (cell(col, row + 1) == CELL_PEG && selRow == row + 2 && selCol == col)
-        legal = true;
-    if (cell(col, row - 1) == CELL_PEG && selRow == row - 2 && selCol == col)
-        legal = true;
-    return legal;
+    const std::optional<CellPos> over = JumpedCell({selCol, selRow}, {col, row});
+    return over && cell(over->col, over->row) == CELL_PEG;
 }
 
 ClickResult Game::CellClicked(int col, int row)
@@ -125,8 +113,8 @@ ClickResult Game::CellClicked(int col, int row)
         result = ClickResult::Selected;
     }
 
-    const bool legal = IsLegalJump(selectedCol(), selectedRow(), col, row);
-    if (clicked != CELL_EMPTY || !hasSelection() || !legal)
+    // A peg clicked is selected now, and a jump onto itself is none.
+    if (!hasSelection() || !IsLegalJump(selectedCol(), selectedRow(), col, row))
         return result;
 
     // A selection only ever lands on a peg of the cross (no setter can put it
@@ -140,17 +128,13 @@ ClickResult Game::CellClicked(int col, int row)
 
     draw(Tile::Pelny, col, row);
     at(col, row) = CELL_PEG;
-    const int midC = (fromC + col) / 2;
-    const int midR = (fromR + row) / 2;
-    draw(Tile::Pusty, midC, midR);
-    at(midC, midR) = CELL_EMPTY;
+    const CellPos over = *JumpedCell({fromC, fromR}, {col, row});
+    draw(Tile::Pusty, over.col, over.row);
+    at(over.col, over.row) = CELL_EMPTY;
     refresh();
 
     pegsLeft_ = Int16(pegsLeft_ - 1);
-    setLogEntry(pegsLeft_, fromCol, Int16(fromC));
-    setLogEntry(pegsLeft_, fromRow, Int16(fromR));
-    setLogEntry(pegsLeft_, toCol, Int16(col));
-    setLogEntry(pegsLeft_, toRow, Int16(row));
+    logMove(pegsLeft_, {Int16(fromC), Int16(fromR), Int16(col), Int16(row)});
     setSelection(false, Int16(col), Int16(row));
     redoLeft_ = 0;
     if (view_)
@@ -162,43 +146,32 @@ bool Game::CanUndo() const
 {
     if (pegsLeft_ >= START_PEGS)
         return false;
-    const int slot = pegsLeft_;
-    const int fromC = logEntry(slot, fromCol);
-    const int fromR = logEntry(slot, fromRow);
-    const int toC = logEntry(slot, toCol);
-    const int toR = logEntry(slot, toRow);
-    const int dc = toC - fromC;
-    const int dr = toR - fromR;
-    const bool jump = (dc == 0 && (dr == 2 || dr == -2)) || (dr == 0 && (dc == 2 || dc == -2));
+    const Move m = SlotMove(moveLog_, pegsLeft_);
+    const std::optional<CellPos> over = JumpedCell(m.from(), m.to());
     // Moves logged by play always fit; a recorded game loaded over a played
     // one need not, and its move must not put pegs where there is no hole.
-    return jump && cell(fromC, fromR) == CELL_EMPTY && cell((fromC + toC) / 2, (fromR + toR) / 2) == CELL_EMPTY &&
-           cell(toC, toR) == CELL_PEG;
+    return over && cell(m.fromCol, m.fromRow) == CELL_EMPTY && cell(over->col, over->row) == CELL_EMPTY &&
+           cell(m.toCol, m.toRow) == CELL_PEG;
 }
 
 bool Game::Undo()
 {
     if (!CanUndo())
         return false;
-    const int slot = pegsLeft_;
-    const int fromC = logEntry(slot, fromCol);
-    const int fromR = logEntry(slot, fromRow);
-    const int toC = logEntry(slot, toCol);
-    const int toR = logEntry(slot, toRow);
-    const int midC = (fromC + toC) / 2;
-    const int midR = (fromR + toR) / 2;
+    const Move m = SlotMove(moveLog_, pegsLeft_);
+    const CellPos over = *JumpedCell(m.from(), m.to());
 
     // The move's own drawing run backwards; the highlight goes in the same refresh.
     if (hasSelection())
         draw(Tile::Pelny, selectedCol(), selectedRow());
-    draw(Tile::Pusty, toC, toR);
-    at(toC, toR) = CELL_EMPTY;
-    draw(Tile::Pelny, midC, midR);
-    at(midC, midR) = CELL_PEG;
+    draw(Tile::Pusty, m.toCol, m.toRow);
+    at(m.toCol, m.toRow) = CELL_EMPTY;
+    draw(Tile::Pelny, over.col, over.row);
+    at(over.col, over.row) = CELL_PEG;
     refresh();
 
-    draw(Tile::Pelny, fromC, fromR);
-    at(fromC, fromR) = CELL_PEG;
+    draw(Tile::Pelny, m.fromCol, m.fromRow);
+    at(m.fromCol, m.fromRow) = CELL_PEG;
     refresh();
 
     pegsLeft_ = Int16(pegsLeft_ + 1);
@@ -215,8 +188,7 @@ bool Game::Redo()
         return false;
     // Nothing changes the board between an undo and its redo without ending
     // the list, so the move is legal again and both clicks take.
-    const int slot = pegsLeft_ - 1;
-    const Move m{logEntry(slot, fromCol), logEntry(slot, fromRow), logEntry(slot, toCol), logEntry(slot, toRow)};
+    const Move m = SlotMove(moveLog_, pegsLeft_ - 1);
     const Int16 left = Int16(redoLeft_ - 1);
     CellClicked(m.fromCol, m.fromRow);
     CellClicked(m.toCol, m.toRow);
@@ -241,21 +213,15 @@ void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const Move> moves)
     replayTarget_ = pegsLeft;
     redoLeft_ = 0;  // their slots are overwritten
     int slot = FIRST_SLOT;
-    for (const Move &m : moves) {
-        setLogEntry(slot, fromCol, m.fromCol);
-        setLogEntry(slot, fromRow, m.fromRow);
-        setLogEntry(slot, toCol, m.toCol);
-        setLogEntry(slot, toRow, m.toRow);
-        --slot;
-    }
+    for (const Move &m : moves)
+        logMove(slot--, m);
 }
 
 RecordedMoveResult Game::PlayNextRecordedMove()
 {
     if (replayTarget_ >= pegsLeft_)
         return RecordedMoveResult::NoneLeft;
-    const int slot = pegsLeft_ - 1;
-    const Move m{logEntry(slot, fromCol), logEntry(slot, fromRow), logEntry(slot, toCol), logEntry(slot, toRow)};
+    const Move m = SlotMove(moveLog_, pegsLeft_ - 1);
     // Log coordinates are 1..7 (0 in a slot never written) and pegs stand
     // only on the cross, so a peg here is a peg on the cross. A move out of
     // an empty hole would lower the counter without taking a peg off the board.

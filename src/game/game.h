@@ -6,6 +6,8 @@
 #include <span>
 #include <stdexcept>
 
+#include "cross.h"
+
 namespace peg {
 
 using Int16 = std::int16_t;
@@ -16,8 +18,6 @@ inline constexpr Int16 CELL_EMPTY = 1;  // a hole without a peg
 inline constexpr Int16 CELL_PEG = 2;    // a hole with a peg
 
 inline constexpr int BOARD_LAST = 9;    // board indices run 0..9; play uses 1..7
-inline constexpr int GAME_FIRST = 1;
-inline constexpr int GAME_LAST = 7;
 inline constexpr int LOG_LAST_SLOT = 33;
 inline constexpr int LOG_LAST_ENTRY = 4;
 inline constexpr Int16 START_PEGS = 32;
@@ -51,6 +51,8 @@ enum class ClickResult { Ignored, Selected, Moved };
 struct Move {
     Int16 fromCol, fromRow, toCol, toRow;
     bool operator==(const Move &) const = default;
+    CellPos from() const { return {fromCol, fromRow}; }
+    CellPos to() const { return {toCol, toRow}; }
 };
 
 enum class RecordedMoveResult {
@@ -61,6 +63,9 @@ enum class RecordedMoveResult {
 
 using MoveLog = std::array<std::array<Int16, LOG_LAST_ENTRY + 1>, LOG_LAST_SLOT + 1>;
 
+// The move in a log slot, whatever it holds. Throws IndexError for a slot outside 0..33.
+Move SlotMove(const MoveLog &log, int slot);
+
 class Game {
 public:
     explicit Game(BoardView *view = nullptr) : view_(view) {}
@@ -69,6 +74,8 @@ public:
 
     // Also ends the list of moves that Redo can make again.
     void NewGame();
+    // Whether the peg at (selCol, selRow) may jump into the empty hole (col, row).
+    // The source is not looked at: a selection is always a peg.
     bool IsLegalJump(int selCol, int selRow, int col, int row) const;
     // A click that moves ends the list of moves that Redo can make again.
     ClickResult CellClicked(int col, int row);
@@ -99,7 +106,6 @@ public:
     Int16 selectedCol() const { return selection_[1]; }
     Int16 selectedRow() const { return selection_[2]; }
     Int16 replayTarget() const { return replayTarget_; }
-    Int16 logEntry(int slot, int entry) const;
     const MoveLog &moveLog() const { return moveLog_; }
 
     // Loads a recorded game for a replay: the replay target becomes pegsLeft
@@ -117,7 +123,7 @@ public:
 
 private:
     void setSelection(bool flag, Int16 col, Int16 row);
-    void setLogEntry(int slot, int entry, Int16 value);
+    void logMove(int slot, const Move &m);
     Int16 &at(int col, int row);
     void draw(Tile tile, int col, int row);
     void refresh();
@@ -130,10 +136,5 @@ private:
     Int16 replayTarget_ = 0;
     Int16 redoLeft_ = 0;  // undone moves kept in slots pegsLeft - 1 downwards
 };
-
-inline bool InGameArea(int col, int row)
-{
-    return col >= GAME_FIRST && col <= GAME_LAST && row >= GAME_FIRST && row <= GAME_LAST;
-}
 
 } // namespace peg

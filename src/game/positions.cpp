@@ -8,8 +8,7 @@ namespace peg {
 namespace {
 
 struct Holes {
-    std::array<std::array<int, 8>, 8> index{};  // [col][row], 1..7
-    std::array<CellPos, HOLES> cell{};
+    std::array<std::array<int, 8>, 8> index{};  // [col][row], for the holes
     std::array<Jump, 76> jumps{};
     // Each symmetry as lookups of 8 bits at a time: canonical forms are the
     // table generator's inner loop.
@@ -18,7 +17,7 @@ struct Holes {
 
 CellPos Turned(int symmetry, CellPos c)
 {
-    int x = c.col - 4, y = c.row - 4;
+    int x = c.col - CENTRE.col, y = c.row - CENTRE.row;
     for (int k = 0; k < (symmetry & 3); ++k) {
         const int t = x;
         x = -y;
@@ -26,33 +25,26 @@ CellPos Turned(int symmetry, CellPos c)
     }
     if (symmetry & 4)
         x = -x;
-    return {x + 4, y + 4};
+    return {x + CENTRE.col, y + CENTRE.row};
 }
 
 Holes MakeHoles()
 {
     Holes h;
-    int n = 0;
-    for (int row = 1; row <= 7; ++row)
-        for (int col = 1; col <= 7; ++col) {
-            h.index[col][row] = IsHole(col, row) ? n : -1;
-            if (IsHole(col, row))
-                h.cell[n++] = {col, row};
-        }
-    n = 0;
     for (int i = 0; i < HOLES; ++i)
-        for (auto [dc, dr] : {std::array{0, -1}, {1, 0}, {0, 1}, {-1, 0}}) {
-            const CellPos c = h.cell[i];
-            if (IsHole(c.col + 2 * dc, c.row + 2 * dr))
-                h.jumps[n++] = {i, h.index[c.col + dc][c.row + dr], h.index[c.col + 2 * dc][c.row + 2 * dr]};
-        }
+        h.index[HOLE_CELLS[i].col][HOLE_CELLS[i].row] = i;
+    int n = 0;
+    for (int i = 0; i < HOLES; ++i)
+        for (const CellPos way : JUMP_WAYS)
+            if (const JumpCells j = JumpFrom(HOLE_CELLS[i], way); IsHole(j.to.col, j.to.row))
+                h.jumps[n++] = {i, h.index[j.over.col][j.over.row], h.index[j.to.col][j.to.row]};
     for (int s = 0; s < 8; ++s)
         for (int chunk = 0; chunk < 5; ++chunk)
             for (int v = 0; v < 256; ++v)
                 for (int b = 0; b < 8; ++b) {
                     const int bit = chunk * 8 + b;
                     if (bit < HOLES && (v >> b & 1)) {
-                        const CellPos t = Turned(s, h.cell[bit]);
+                        const CellPos t = Turned(s, HOLE_CELLS[bit]);
                         h.bytes[s][chunk][v] |= Position(1) << h.index[t.col][t.row];
                     }
                 }
@@ -74,7 +66,7 @@ int HoleIndex(int col, int row)
 
 CellPos HoleCell(int index)
 {
-    return TheHoles().cell.at(index);
+    return HOLE_CELLS.at(index);
 }
 
 const std::array<Jump, 76> &Jumps()

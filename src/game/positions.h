@@ -4,15 +4,13 @@
 #include <array>
 #include <cstdint>
 
-#include "cursor.h"
+#include "cross.h"
 
 namespace peg {
 
-// A position as a set of pegs: bit i stands for hole i, the 33 holes of the
-// cross numbered row by row from the top left.
+// A position as a set of pegs: bit i stands for hole i of HOLE_CELLS.
 using Position = std::uint64_t;
 
-inline constexpr int HOLES = 33;
 inline constexpr Position ALL_HOLES = (Position(1) << HOLES) - 1;
 
 // Hole numbers and cells, both ways; HoleIndex is -1 off the cross.
@@ -20,7 +18,6 @@ int HoleIndex(int col, int row);
 CellPos HoleCell(int index);
 inline Position Bit(int col, int row) { return Position(1) << HoleIndex(col, row); }
 
-inline constexpr int CENTRE_HOLE = 16;
 inline constexpr Position START_POSITION = ALL_HOLES & ~(Position(1) << CENTRE_HOLE);
 
 inline int PegCount(Position p) { return __builtin_popcountll(p); }

@@ -31,8 +31,9 @@ std::string FormatMoveFile(Int16 pegsLeft, const MoveLog &log)
     AppendNumber(out, pegsLeft);
     out += LINE_END;
     for (int slot = FIRST_SLOT; slot >= pegsLeft; --slot) {
-        for (int entry = fromCol; entry <= toRow; ++entry)
-            AppendNumber(out, log[slot][entry]);
+        const Move m = SlotMove(log, slot);
+        for (const Int16 value : {m.fromCol, m.fromRow, m.toCol, m.toRow})
+            AppendNumber(out, value);
         out += LINE_END;
     }
     return out;

@@ -9,9 +9,10 @@ namespace peg {
 struct FileError;
 struct Move;
 
-// Everything the player reads in a message, a note or a spoken description,
-// in one place, so that the wording stays one voice; the captions of the
-// controls live with the window's design table. Texts are UTF-8.
+// Everything the player reads about files, in messages and the help, in one
+// place so that the wording stays one voice; what is said about the game
+// itself (the board, the counter, hints) is in gamewords.h, and the captions
+// of the controls live with the window's design table. Texts are UTF-8.
 
 // ---- Names and items from files and from the system
 
@@ -88,19 +89,5 @@ inline constexpr const char *HELP_TITLE = "Pomoc – Kelb's Pegboard";
 inline constexpr const char *GAME_FOLDER_GONE = "(folder gry już nie istnieje)";
 // The page shown when the help file cannot be read; the parts come HTML-escaped.
 std::string NoHelpPage(const std::string &file, const std::string &folder, const std::string &why);
-
-// ---- What a screen reader says
-
-std::string PegsLeftName(int pegsLeft);
-// code: the cell's content (CELL_PEG, CELL_EMPTY, anything else is off the board).
-std::string CellText(int col, int row, int code, bool selected);
-
-// ---- Hints
-
-// "podpowiedź: z kolumny 4, rzędu 2 na kolumnę 4, rząd 4"
-std::string HintText(const Move &move);
-std::string NoWinningMoveText();
-// No move left at all; won: one peg, in the centre.
-std::string GameOverText(int pegsLeft, bool won);
 
 } // namespace peg

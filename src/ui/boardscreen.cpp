@@ -8,7 +8,7 @@
 
 #include "boardpicture.h"
 #include "cursor.h"
-#include "words.h"
+#include "gamewords.h"
 
 namespace peg {
 

@@ -13,7 +13,7 @@
 #include "boardpicture.h"
 #include "heldkeys.h"
 #include "readout.h"
-#include "words.h"
+#include "gamewords.h"
 
 namespace peg {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "cursor.h"
+#include "cross.h"
 #include "game.h"
 
 // A complete game from the start position down to one peg in the centre,

@@ -4,6 +4,8 @@
 #include <functional>
 
 #include "../common/fullgame.h"
+#include "cursor.h"
+#include "gamewords.h"
 #include "replay.h"
 
 using namespace peg;
@@ -41,7 +43,7 @@ TEST_F(GameTest, JumpRuleInTheStartPosition)
         {"right over a peg", {2, 4, 4, 4}, true}, {"right over the empty centre", {3, 4, 5, 4}, false},
         {"up over a peg", {4, 6, 4, 4}, true}, {"up over the empty centre", {4, 5, 4, 3}, false},
         {"down over a peg", {4, 2, 4, 4}, true}, {"down over the empty centre", {4, 3, 4, 5}, false},
-        {"diagonal", {5, 5, 3, 3}, false}, {"three cells", {7, 4, 4, 4}, false},
+        {"diagonal", {5, 5, 3, 3}, false}, {"three cells", {7, 4, 4, 4}, false}, {"onto a peg", {4, 7, 4, 5}, false},
         {"over a cell off the cross", {3, 1, 1, 1}, false}, {"target on the grid's edge", {7, 4, 9, 4}, false},
     };
     game.NewGame();
@@ -93,7 +95,7 @@ TEST_F(GameTest, UndoAndRedoOnlyWithAMoveToTakeBackOrMakeAgain)
         return [=](Game &g) { auto m = FullGameLog(n); Play(g, m), m.back() = bad, g.LoadRecordedMoves(g.pegsLeft(), m); };
     };
     const std::tuple<const char *, std::function<void(Game &)>, bool, bool> cases[] = {  // ..., can undo, can redo
-        {"two undone, then a peg and a hole clicked",
+        {"two undone, then a peg selected (as a hint does) and a hole out of reach clicked",
          [&](Game &g) { twoBack(g), g.CellClicked(4, 6), g.CellClicked(2, 4); }, true, true},
         {"two undone, then a new move", [&](Game &g) { twoBack(g), Play(g, {{3, 6, 3, 4}}); }, true, false},
         {"two undone, then a new game", [&](Game &g) { twoBack(g), g.NewGame(); }, false, false},
@@ -207,4 +209,20 @@ TEST(Cursor, StepsToTheNextHoleOrStaysAtTheEdgeOfTheCross)
     };
     for (const auto &[from, dx, dy, to] : cases)
         EXPECT_EQ(CursorStep(from, dx, dy), to) << from.col << "," << from.row << " by " << dx << "," << dy;
+}
+
+TEST(GameWords, SayWhatACellHoldsAndWhatAHintShows)
+{
+    const std::pair<std::string, const char *> cases[] = {
+        {CellText(3, 5, CELL_PEG, true), "kolumna 3, rząd 5: pion, zaznaczony"},
+        {CellText(3, 5, CELL_EMPTY, true), "kolumna 3, rząd 5: pusta dziurka"},
+        {CellText(1, 2, CELL_NONE, false), "kolumna 1, rząd 2: poza planszą"},
+        {PegsLeftName(31), "Pozostało: 31"},
+        {HintText({2, 3, 4, 3}), "podpowiedź: z kolumny 2, rzędu 3 na kolumnę 4, rząd 3"},
+        {NoWinningMoveText(), "Z tej pozycji nie da się już zostawić jednego piona w środku"},
+        {GameOverText(26, false), "Koniec gry: nie ma już żadnego ruchu. Pozostało pionów: 26"},
+        {GameOverText(1, true), "Koniec gry: został jeden pion, w środku planszy"},
+    };
+    for (const auto &[said, expected] : cases)
+        EXPECT_EQ(said, expected);
 }

@@ -105,7 +105,8 @@ TEST(Hints, FollowedFromAnyPositionOfARecordedGameWin)
         game.NewGame();
         ASSERT_TRUE(Play(game, FullGameLog(played)));
         Position p = PositionOf(game);
-        for (std::optional<Move> m; (m = HintCycle().Next(p, Table()));)
+        std::optional<Move> m;
+        for (int made = 0; made < START_PEGS && (m = HintCycle().Next(p, Table())); ++made)  // a jump takes a peg
             p = After(p, *m);
         EXPECT_EQ(p, CENTRE_ONLY) << "after " << played << " moves";
     }
@@ -130,7 +131,9 @@ TEST(Hints, AgreeWithAPlainSearch)
     std::mt19937 random(20261208);
     int checked = 0, winnable = 0;
     for (int game = 0; game < 300; ++game) {
-        for (Position p = START_POSITION; AnyMoveLeft(p);) {
+        Position p = START_POSITION;
+        for (int made = 0; AnyMoveLeft(p); ++made) {
+            ASSERT_LT(made, START_PEGS) << "more jumps than pegs";
             std::vector<Move> moves;
             for (const Jump &j : Jumps())
                 if (CanJump(p, j))

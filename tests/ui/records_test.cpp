@@ -102,6 +102,7 @@ private slots:
         const QByteArray sample = ReadFile(QStringLiteral(SAMPLES_DIR "/pelna-gra.txt"));
         ScratchFolder folder{{"pelna.txt", sample}};
         ShownKelbor w;
+        Problems problems(w);  // a stopped replay's box would wait for a click that never comes
         QAction *undo = w.findChild<QAction *>("undo"), *redo = w.findChild<QAction *>("redo");
         PressCell(w, 4, 6), PressCell(w, 4, 4);
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);  // a move to make again
