@@ -2,7 +2,10 @@
 // wintable FILE: works out which positions can be reached from the start and
 // can still end with one peg in the centre, and writes them in the game's
 // stored form (see wintable.h). Run at build time; a few seconds, a few
-// hundred megabytes.
+// hundred megabytes. The table is written beside FILE, read back, and takes
+// FILE's name only when it decodes and holds the published counts: the game
+// trusts it without a check of its own. wintable FILE FROM stores the table
+// in FROM the same way, without working it out.
 //
 // Going forward from the start gives R(n), the positions of n pegs that can
 // be reached. A position can end with one peg in the centre exactly when its
@@ -14,8 +17,10 @@
 //   complement is in R(33 - n).
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -109,14 +114,73 @@ bool Made(const PositionSet &from, Position p)
     return false;
 }
 
-} // namespace
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE *)>;
 
-int main(int argc, char **argv)
+// What went wrong with the file, in the system's words. Each step below
+// returns such a text, or an empty one when all went well.
+std::string Fault(const std::string &file)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: wintable FILE\n");
-        return 2;
+    return file + ": " + std::strerror(errno);
+}
+
+std::string ReadFile(const std::string &file, std::string &bytes)
+{
+    File in(std::fopen(file.c_str(), "rb"), std::fclose);
+    if (!in)
+        return Fault(file);
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
+        bytes.append(buffer, n);
+    return std::ferror(in.get()) ? Fault(file) : "";
+}
+
+// Every write and the close are checked: a full disk or a size limit may
+// show at either.
+std::string WriteFile(const std::string &file, const std::string &bytes)
+{
+    std::FILE *out = std::fopen(file.c_str(), "wb");
+    if (!out)
+        return Fault(file);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) {
+        const std::string why = Fault(file);
+        std::fclose(out);
+        return why;
     }
+    return std::fclose(out) == 0 ? "" : Fault(file);
+}
+
+// Whether the file holds the table whole, as the game will decode it.
+std::string CheckFile(const std::string &file)
+{
+    std::string bytes;
+    if (std::string why = ReadFile(file, bytes); !why.empty())
+        return why;
+    peg::WinTable table;
+    if (!table.Decode(std::span(reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size())))
+        return file + ": not a whole table of winning positions";
+    for (int pegs = 1; pegs <= peg::KEPT_PEGS; ++pegs)
+        if (table.Count(pegs) != peg::PUBLISHED_WIN_COUNTS[pegs - 1])
+            return file + ": " + std::to_string(table.Count(pegs)) + " positions of " + std::to_string(pegs) +
+                   " pegs, not the published " + std::to_string(peg::PUBLISHED_WIN_COUNTS[pegs - 1]);
+    return "";
+}
+
+std::string Store(const std::string &bytes, const std::string &file)
+{
+    const std::string part = file + ".part";
+    std::string why = WriteFile(part, bytes);
+    if (why.empty())
+        why = CheckFile(part);
+    if (why.empty() && std::rename(part.c_str(), file.c_str()) != 0)
+        why = Fault(file);
+    if (!why.empty())
+        std::remove(part.c_str());
+    return why;
+}
+
+peg::WinLevels WorkOut()
+{
     constexpr int KEPT = peg::KEPT_PEGS;
     std::vector<PositionSet> reached(peg::HOLES);
     reached[32].insert(peg::Canonical(peg::START_POSITION));
@@ -138,17 +202,27 @@ int main(int argc, char **argv)
         });
         std::sort(kept[pegs].begin(), kept[pegs].end());
     }
+    return kept;
+}
 
-    std::size_t total = 0;
-    for (int pegs = 1; pegs <= KEPT; ++pegs)
-        total += kept[pegs].size();
-    const std::string bytes = peg::EncodeWinTable(kept);
-    const std::string file = argv[1], part = file + ".part";
-    std::ofstream(part, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-    if (total == 0 || std::rename(part.c_str(), file.c_str()) != 0) {
-        std::perror(file.c_str());
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: wintable FILE [FROM]\n");
+        return 2;
+    }
+    std::string bytes;
+    std::string why = argc == 3 ? ReadFile(argv[2], bytes) : "";
+    if (argc == 2)
+        bytes = peg::EncodeWinTable(WorkOut());
+    if (why.empty())
+        why = Store(bytes, argv[1]);
+    if (!why.empty()) {
+        std::fprintf(stderr, "wintable: %s\n", why.c_str());
         return 1;
     }
-    std::printf("%zu positions of 1 to %d pegs, %zu bytes\n", total, KEPT, bytes.size());
+    std::printf("%s: the winning positions of 1 to %d pegs, %zu bytes\n", argv[1], peg::KEPT_PEGS, bytes.size());
     return 0;
 }

@@ -62,7 +62,7 @@ bool WinTable::Decode(std::span<const unsigned char> bytes)
                 return false;
             p += d;
             if (p >> 32 == 0)
-                level.high = i + 1;
+                level.without33rdBit = i + 1;
             level.low.push_back(std::uint32_t(p));
         }
     }
@@ -75,8 +75,9 @@ bool WinTable::Decode(std::span<const unsigned char> bytes)
 bool WinTable::contains(int pegs, Position canonical) const
 {
     const Level &level = levels_[pegs];
-    const auto first = level.low.begin() + std::ptrdiff_t(canonical >> 32 ? level.high : 0);
-    const auto last = canonical >> 32 ? level.low.end() : level.low.begin() + std::ptrdiff_t(level.high);
+    const auto narrow = level.low.begin() + std::ptrdiff_t(level.without33rdBit);
+    const auto first = canonical >> 32 ? narrow : level.low.begin();
+    const auto last = canonical >> 32 ? level.low.end() : narrow;
     return std::binary_search(first, last, std::uint32_t(canonical));
 }
 

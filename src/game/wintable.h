@@ -17,6 +17,10 @@ namespace peg {
 // be reached from the start, so the complements of the kept ones are the
 // rest.
 inline constexpr int KEPT_PEGS = 16;
+// George Bell's counts of them, up to symmetry, by pegs from 1 to 16; the
+// rest mirror them. The build refuses a table that does not hold them.
+inline constexpr std::array<std::size_t, KEPT_PEGS> PUBLISHED_WIN_COUNTS = {
+    1, 1, 2, 8, 38, 164, 635, 2089, 6174, 16020, 35749, 68326, 112788, 162319, 204992, 230230};
 using WinLevels = std::array<std::vector<Position>, KEPT_PEGS + 1>;  // by pegs, each sorted
 
 // The stored form: "PEGWIN1\n", the count for 1 to 16 pegs as 32-bit little
@@ -35,11 +39,11 @@ public:
     bool CanFinish(Position p) const;
 
 private:
-    // Positions take 33 bits: a level keeps the low 32 of each, and where
-    // those with the 33rd bit begin.
+    // Positions take 33 bits: a level keeps the low 32 of each, and how
+    // many have no 33rd bit (they come first, in order).
     struct Level {
         std::vector<std::uint32_t> low;
-        std::size_t high = 0;
+        std::size_t without33rdBit = 0;
     };
     bool contains(int pegs, Position canonical) const;
 

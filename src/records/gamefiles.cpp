@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <ctime>
 #include <memory>
+#include <string_view>
 #include <utility>
 
 
@@ -38,7 +39,6 @@ private:
 };
 
 // mkostemp's pattern for the new file of a save, beside the old one.
-constexpr char SAVE_TEMP_PREFIX[] = ".kelb-";
 constexpr std::size_t SAVE_TEMP_RANDOM = 6;
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
@@ -201,10 +201,18 @@ FileError ReadFileStart(const std::string &name, std::size_t limit, std::string 
     return ReadRegularFile(name, limit, content, true);
 }
 
+bool IsSaveTempName(const std::string &name)
+{
+    return std::string_view(name).substr(name.find_last_of('/') + 1).starts_with(SAVE_TEMP_PREFIX);
+}
+
 FileError WriteWholeFile(const std::string &name, const std::string &bytes)
 {
     if (name.empty())
         return FileFault(ERR_NO_NAME);
+    // Such a file the game would take for one of its own cut short saves.
+    if (IsSaveTempName(name))
+        return FileFault(ERR_RESERVED_NAME);
     const std::string folder = FolderOf(name);
     struct stat st {};
     const bool exists = ::stat(name.c_str(), &st) == 0;
@@ -268,8 +276,11 @@ void RemoveSaveLeftovers()
         if (!std::all_of(name.begin() + std::ptrdiff_t(prefix.size()), name.end(),
                          [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
             continue;
+        // A save's new file has this one name and the game's owner: a file
+        // with another name too, or of another owner, is someone else's.
         struct stat st {};
-        if (::lstat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > SAVE_LEFTOVER_AGE_S)
+        if (::lstat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == ::geteuid() &&
+            now - st.st_mtime > SAVE_LEFTOVER_AGE_S)
             ::unlink(name.c_str());
     }
 }

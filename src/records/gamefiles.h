@@ -29,6 +29,7 @@ inline constexpr int ERR_NOT_REGULAR = -1;  // a pipe, a device or a socket
 inline constexpr int ERR_TOO_LARGE = -2;
 inline constexpr int ERR_READ_ONLY = -3;    // the file is marked read-only
 inline constexpr int ERR_NO_NAME = -4;
+inline constexpr int ERR_RESERVED_NAME = -5;  // see SAVE_TEMP_PREFIX
 
 // Names of the readable regular files of the working folder that end with
 // suffix (ASCII, any case), hidden files left out; in no particular order.
@@ -46,16 +47,20 @@ FileError ReadFileStart(const std::string &name, std::size_t limit, std::string 
 // beside the old one and renamed over it, so the old one stays whole until
 // the new one is complete on disk. Where the folder takes no new file but
 // the file itself may be written, the content is replaced in place, once
-// room for it is reserved; a failure then puts the old content back.
+// room for it is reserved; a failure then puts the old content back. A name
+// whose last part begins with SAVE_TEMP_PREFIX is refused.
 FileError WriteWholeFile(const std::string &name, const std::string &bytes);
 
 // Whether name is a regular file now: a failed save then says the earlier
 // one is untouched, and only then.
 bool IsRegularFile(const std::string &name);
 
-// A save cut short (the program killed mid-write) leaves its hidden
-// temporary file; those of the working folder older than a day are removed.
-// Younger ones may belong to a save running in another window.
+// A save's new file is named this and six random letters or digits. A save
+// cut short (the program killed mid-write) leaves it behind; at start-up
+// those of the working folder older than a day are removed (younger ones may
+// belong to a save running in another window). So that none of them can be
+// a player's file, no save is made under a name that begins so.
+inline constexpr char SAVE_TEMP_PREFIX[] = ".kelb-zapis-";
 inline constexpr long SAVE_LEFTOVER_AGE_S = 24 * 60 * 60;
 void RemoveSaveLeftovers();
 

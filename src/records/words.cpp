@@ -265,6 +265,8 @@ std::string WriteFailureText(const FileError &error)
     }
     switch (error.code) {
     case ERR_NO_NAME: return "nie podano nazwy pliku";
+    case ERR_RESERVED_NAME:
+        return "nazwy zaczynające się od " + Quoted(SAVE_TEMP_PREFIX) + " są zastrzeżone dla plików tymczasowych gry";
     case ERR_READ_ONLY: return "plik jest tylko do odczytu";
     case EACCES:
     case EPERM: return "brak uprawnień do zapisu pliku";

@@ -3,13 +3,14 @@
 # cmake --install puts the game where a desktop finds it, with a valid menu
 # entry and metadata. The launcher starts the game in the player's folder
 # with each sample copied there once, even when launched several times at
-# once; without such a folder, in a temporary one with --no-player-folder,
-# never in an installed folder it could spoil, and quietly.
+# once; without such a folder, in a temporary one with --no-player-folder
+# that goes when the game ends, never in an installed folder it could spoil,
+# and quietly.
 set -euo pipefail
 build="$1"
 work="$(mktemp -d)"
-game=""
-trap '[ -z "$game" ] || kill "$game" 2>/dev/null || true; rm -rf "$work"' EXIT
+game="" launcher=""
+trap 'kill $game $launcher 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 app_id=io.github.kelbspegboard.KelbsPegboard
@@ -39,25 +40,41 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
 
 as_player=()  # a command prefix that runs the launcher as another user
 
-# Runs the launcher in the background with the given environment and waits
-# until the game itself runs (the launcher execs it), with Qt's Polish strings
-# loaded. Sets game to its process id.
+# Runs the launcher in the background with the given environment (and INT
+# not ignored, as a terminal starts it) and waits until the game itself runs
+# (the launcher execs it, or runs it as its child), with Qt's Polish strings
+# loaded. Sets launcher and game to their process ids.
 start() {
-    "${as_player[@]}" env "$@" QT_QPA_PLATFORM=offscreen "$prefix/games/kelbs-pegboard-start" >"$work/out" 2>"$work/err" &
-    game=$!
+    "${as_player[@]}" env --default-signal=INT "$@" QT_QPA_PLATFORM=offscreen "$prefix/games/kelbs-pegboard-start" \
+        >"$work/out" 2>"$work/err" &
+    launcher=$!
     for _ in $(seq 200); do
-        if [ "$(readlink "/proc/$game/exe" 2>/dev/null)" = "$prefix/games/kelbs-pegboard" ] \
-           && grep -q '/qtbase_pl\.qm$' "/proc/$game/maps" 2>/dev/null; then
-            sleep 0.5
-            kill -0 "$game" 2>/dev/null || fail "the game stopped: $(cat "$work/err")"
-            return
-        fi
-        kill -0 "$game" 2>/dev/null || fail "the game did not start: $(cat "$work/err")"
+        for game in $launcher $(cat "/proc/$launcher/task/$launcher/children" 2>/dev/null); do
+            if [ "$(readlink "/proc/$game/exe" 2>/dev/null)" = "$prefix/games/kelbs-pegboard" ] \
+               && grep -q '/qtbase_pl\.qm$' "/proc/$game/maps" 2>/dev/null; then
+                sleep 0.5
+                kill -0 "$game" 2>/dev/null || fail "the game stopped: $(cat "$work/err")"
+                return
+            fi
+        done
+        game=""
+        kill -0 "$launcher" 2>/dev/null || fail "the game did not start: $(cat "$work/err")"
         sleep 0.05
     done
     fail "the game did not start with Qt's Polish strings: $(cat "$work/err")"
 }
-stop() { kill "$game"; wait "$game" 2>/dev/null || true; game=""; }
+# Sends signal $1 to the launcher; sets status to how it ended.
+stop() {
+    kill -"$1" "$launcher"
+    for _ in $(seq 100); do
+        kill -0 "$launcher" 2>/dev/null || break
+        sleep 0.05
+    done
+    ! kill -0 "$launcher" 2>/dev/null || fail "the launcher did not end on $1"
+    status=0 && wait "$launcher" 2>/dev/null || status=$?
+    ! kill -0 "$game" 2>/dev/null || fail "the game outlived its launcher"
+    game="" launcher=""
+}
 quiet_launcher() {
     ! grep -E '^(mkdir|cp|mv|rm|cd):|kelbs-pegboard-start' "$work/err" \
         || fail "the launcher complained on its own"
@@ -72,7 +89,7 @@ echo "moje" >"$work/keep.cfg"
 mkdir -p "$work/home/kelbs-pegboard" && cp "$work/keep.cfg" "$work/home/kelbs-pegboard/drewno.cfg"
 start XDG_DATA_HOME="$work/home"
 [ "$(readlink "/proc/$game/cwd")" = "$work/home/kelbs-pegboard" ] || fail "the game did not start in the player's folder"
-stop
+stop TERM
 same_files "$work/home/kelbs-pegboard" "$prefix/share/kelbs-pegboard" || fail "samples not copied, or a temporary copy left"
 cmp -s "$work/keep.cfg" "$work/home/kelbs-pegboard/drewno.cfg" || fail "the player's own file was overwritten"
 quiet_launcher
@@ -85,7 +102,7 @@ share="$fake/share/kelbs-pegboard"
 odd=$'-a b\t\\*\xff\xc4\x99.txt'
 mkdir -p "$fake/games" "$share" "$work/tmp" "$work/cwd"
 cp "$prefix/games/kelbs-pegboard-start" "$fake/games/"
-printf '#!/bin/sh\ncd -P . && printf "%%s\\n" "$PWD" "$@"\n' >"$fake/games/kelbs-pegboard"
+printf '#!/bin/sh\ncd -P . && printf "%%s\\n" "$PWD" "$@" && exit ${STATUS:-0}\n' >"$fake/games/kelbs-pegboard"
 chmod +x "$fake/games/kelbs-pegboard"
 cp -p "$prefix/share/kelbs-pegboard/"{pegit.html,drewno.cfg} "$share/"
 echo odd >"$share/$odd"
@@ -95,6 +112,9 @@ launch() {
     (cd "$work/cwd" && export TMPDIR="$work/tmp" && exec "${as_player[@]}" env "$@" "$fake/games/kelbs-pegboard-start") \
         >"$work/out" 2>"$work/err"
 }
+# Only the real game's Qt makes anything in TMPDIR: its runtime-$USER, when
+# XDG_RUNTIME_DIR is not set.
+tmp_empty() { [ -z "$(find "$work/tmp" -mindepth 1 -maxdepth 1 ! -name 'runtime-*')" ]; }
 run() { launch "$@" && [ ! -s "$work/err" ] || fail "with $* the launcher failed or spoke: $(cat "$work/err")"; }
 
 # Each sample is copied once: one deleted stays deleted, whether copied or
@@ -155,17 +175,26 @@ for who in root nobody; do
         ro=("HOME=$work/ro-home" "XDG_DATA_HOME=$work/ro-data")
         ! "${as_player[@]}" touch "$work/ro-home/x" 2>/dev/null || fail "cannot make a read-only folder here"
     fi
-    start -u XDG_DATA_HOME -u HOME TMPDIR="$work/tmp" "${ro[0]}"
-    [[ "$(readlink "/proc/$game/cwd")" == "$work/tmp/kelbs-pegboard."* ]] \
-        || fail "as $who with ${ro[0]} the game runs in $(readlink "/proc/$game/cwd")"
-    tr '\0' '\n' <"/proc/$game/cmdline" | grep -qx -- --no-player-folder || fail "the game was not told it has no player's folder"
-    stop
-    quiet_launcher
+    # A signal to the launcher ends the game, then the folder goes.
+    sigs="HUP INT" && [ "$who" = root ] || sigs=TERM
+    for sig in $sigs; do
+        start -u XDG_DATA_HOME -u HOME TMPDIR="$work/tmp" "${ro[0]}"
+        cwd="$(readlink "/proc/$game/cwd")"
+        [[ "$cwd" == "$work/tmp/kelbs-pegboard."* ]] || fail "as $who with ${ro[0]} the game runs in $cwd"
+        same_files "$cwd" "$prefix/share/kelbs-pegboard" || fail "the temporary folder was not filled"
+        tr '\0' '\n' <"/proc/$game/cmdline" | grep -qx -- --no-player-folder || fail "the game was not told it has no player's folder"
+        stop "$sig"
+        [ "$status" = $((128 + $(kill -l "$sig"))) ] || fail "on $sig the launcher ended with $status"
+        tmp_empty || fail "as $who the temporary folder outlived the game ended by $sig"
+        quiet_launcher
+    done
+    # A game that ends by itself takes its folder along, and its exit status.
     for env in "${ro[@]}" "" HOME=home XDG_DATA_HOME=data; do
-        run -u XDG_DATA_HOME -u HOME $env
+        launch -u XDG_DATA_HOME -u HOME $env STATUS=3 && status=0 || status=$?
+        [ "$status" = 3 ] && [ ! -s "$work/err" ] || fail "as $who with ${env:-no HOME} the launcher ended with $status"
         [[ "$(cat "$work/out")" == "$work/tmp/kelbs-pegboard."??????$'\n--no-player-folder' ]] \
             || fail "as $who with ${env:-no HOME} the game started as: $(cat "$work/out")"
-        same_files "$(head -n1 "$work/out")" "$share" || fail "the temporary folder was not filled"
+        tmp_empty || fail "as $who with ${env:-no HOME} the temporary folder outlived the game"
     done
     # Not even a temporary folder: only installed samples this user cannot write to will do.
     if launch -u XDG_DATA_HOME -u HOME TMPDIR="$work/none"; then

@@ -1,6 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <unordered_map>
 
@@ -26,17 +34,13 @@ const Position CENTRE_ONLY = Bit(4, 4);
 
 } // namespace
 
-// George Bell's counts of the positions, up to symmetry, that can be reached
-// from the start and still end with one peg in the centre: by pegs, 1 to 16;
-// the rest mirror them.
+// The table the program carries, as the build checked it.
 TEST(WinTable, HoldsThePublishedCounts)
 {
-    const std::size_t published[] = {1, 1, 2, 8, 38, 164, 635, 2089, 6174, 16020, 35749, 68326, 112788, 162319,
-                                     204992, 230230};
     std::size_t kept = 0, all = 0;
     for (int pegs = 1; pegs <= KEPT_PEGS; ++pegs) {
-        EXPECT_EQ(Table().Count(pegs), published[pegs - 1]) << pegs << " pegs";
-        EXPECT_EQ(Table().Count(HOLES - pegs), published[pegs - 1]) << HOLES - pegs << " pegs";
+        EXPECT_EQ(Table().Count(pegs), PUBLISHED_WIN_COUNTS[pegs - 1]) << pegs << " pegs";
+        EXPECT_EQ(Table().Count(HOLES - pegs), PUBLISHED_WIN_COUNTS[pegs - 1]) << HOLES - pegs << " pegs";
         kept += Table().Count(pegs);
     }
     for (int pegs = 0; pegs <= HOLES; ++pegs)
@@ -79,6 +83,61 @@ TEST(WinTable, RefusesADamagedForm)
     };
     for (const auto &[name, bytes] : damaged)
         EXPECT_FALSE(decodes(bytes)) << name;
+}
+
+// tools/wintable, which the build runs, stores a table only whole: it checks
+// each write and the close, reads the file back, and refuses one that does
+// not decode or lacks a published count, leaving nothing under the name or
+// beside it.
+TEST(WinTable, IsStoredByTheBuildOnlyWhole)
+{
+    const std::string good(BuiltInWinTableBytes().begin(), BuiltInWinTableBytes().end());
+    WinLevels few;
+    few[1] = {CENTRE_ONLY};
+    const struct {
+        const char *what;
+        std::string from;
+        rlim_t fileSizeLimit;
+        std::string says;  // on the error output; empty: stored
+    } cases[] = {
+        {"the built one", good, RLIM_INFINITY, ""},
+        {"cut short", good.substr(0, good.size() - 1), RLIM_INFINITY, "not a whole table"},
+        {"decoding, but short of positions", EncodeWinTable(few), RLIM_INFINITY, "0 positions of 2 pegs, not the published 1"},
+        {"a write refused by a file-size limit", good, good.size() / 2, strerror(EFBIG)},
+        {"only the last byte refused, at the close", good, good.size() - 1, strerror(EFBIG)},
+    };
+    char name[] = "/tmp/kelb-wintable-XXXXXX";
+    const std::filesystem::path dir = ::mkdtemp(name);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::ofstream(dir / "from", std::ios::binary) << c.from;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of killing
+            const rlimit limit{c.fileSizeLimit, c.fileSizeLimit};
+            const int err = ::open((dir / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (::chdir(dir.c_str()) == 0 && ::dup2(err, 2) == 2 && ::setrlimit(RLIMIT_FSIZE, &limit) == 0)
+                ::execl(WINTABLE_TOOL, "wintable", "table", "from", nullptr);
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        std::ifstream err(dir / "err"), table(dir / "table", std::ios::binary);
+        const std::string said{std::istreambuf_iterator<char>(err), {}};
+        const std::string stored{std::istreambuf_iterator<char>(table), {}};
+        EXPECT_TRUE(WIFEXITED(status)) << "killed";
+        if (c.says.empty()) {
+            EXPECT_EQ(WEXITSTATUS(status), 0) << said;
+            EXPECT_TRUE(stored == good) << "a table of " << stored.size() << " bytes";
+        } else {
+            EXPECT_NE(WEXITSTATUS(status), 0);
+            EXPECT_NE(said.find(c.says), std::string::npos) << said;
+            EXPECT_FALSE(std::filesystem::exists(dir / "table"));
+        }
+        EXPECT_FALSE(std::filesystem::exists(dir / "table.part"));
+        std::filesystem::remove(dir / "table");
+    }
+    std::filesystem::remove_all(dir);
 }
 
 TEST(Hints, FromTheStartWalkTheFourFirstMovesRoundAgain)

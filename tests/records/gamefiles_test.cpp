@@ -112,6 +112,7 @@ TEST(GameFiles, RefuseWhatCannotBeDoneAndLeaveEverythingAsItWas)
         {"a folder", "mkdir d.txt", ".", "d.txt", {}, "to jest folder"},
         {"a pipe", "mkfifo p.txt", ".", "p.txt", {}, "to nie jest zwykły plik"},
         {"a read-only file, even for root", "cp old wynik.txt && chmod 444 wynik.txt", ".", "wynik.txt", {}, "tylko do odczytu"},
+        {"a name the game keeps for its own", "mkdir sub && cp old sub/.kelb-zapis-Ab3xYz", ".", "sub/.kelb-zapis-Ab3xYz", {}, "zastrzeżone"},
         {"a new file", "true", ".", "nowy.txt", {}, "saved"},
         {"over an old file", "cp old wynik.txt && chmod 640 wynik.txt", ".", "wynik.txt", {}, "saved"},
         {"in place, the folder taking no new file", RO_FOLDER, "ro", "wynik.txt", {true}, "saved"},
@@ -189,12 +190,22 @@ TEST(GameFiles, AreListedReadAndWrittenInAFolderWhoseNameIsNotUtf8)
 TEST(RemoveSaveLeftovers, TakesOnlyTheSavesOwnTemporariesOlderThanADay)
 {
     Scratch s;
-    ASSERT_TRUE(s.sh("for f in .kelb-Ab3xYz .kelb-young1 .kelb-abc '.kelb-Ab3xY!'; do cp old \"$f\"; done && "
-                     "mkdir .kelb-folder && ln -s old .kelb-link01 && "
-                     "touch -h -d '2 days ago' old .kelb-Ab3xYz .kelb-abc '.kelb-Ab3xY!' .kelb-folder .kelb-link01"));
+    // A save killed mid-write by a file-size limit leaves the game's own.
+    InChild(s.path, {false, 100}, [] { ::signal(SIGXFSZ, SIG_DFL); WriteWholeFile("wynik.txt", NEW); return ""; });
+    const std::string own = *Entries(s.path).begin();  // sorts before "old"
+    ASSERT_TRUE(own.starts_with(".kelb-zapis-")) << "no save was cut short";
+    // All but one more two days old: names like the leftover's that are a
+    // player's (.kelb-wyniki, as older versions saved it), a second link to
+    // a file, another's file, a link, a folder.
+    ASSERT_TRUE(s.sh("for f in .kelb-zapis-young1 .kelb-zapis-abc '.kelb-zapis-Ab3xY!' .kelb-wyniki .kelb-zapis-others; "
+                     "do cp old \"$f\"; done && ln old .kelb-zapis-2links && "
+                     "(chown 65534 .kelb-zapis-others 2>/dev/null || rm .kelb-zapis-others) && mkdir .kelb-zapis-folder && "
+                     "ln -s old .kelb-zapis-link01 && touch -h -d '2 days ago' old .kelb-zapis-* .kelb-wyniki && "
+                     "touch .kelb-zapis-young1"));
+    std::set<std::string> kept = Entries(s.path);
+    kept.erase(own);
     InChild(s.path, {}, [] { RemoveSaveLeftovers(); return std::string(); });
-    EXPECT_EQ(Entries(s.path),
-              (std::set<std::string>{"old", ".kelb-young1", ".kelb-abc", ".kelb-Ab3xY!", ".kelb-folder", ".kelb-link01"}));
+    EXPECT_EQ(Entries(s.path), kept);
 }
 
 } // namespace
