@@ -102,3 +102,18 @@ look_row "5790 x 5790 interlaced PNG" "$work/looks/inter.png"
 look_row "5790 x 5790 PNG" "$work/looks/p.png"
 look_row "5790 x 5790 sequential JPEG" "$work/looks/seq.jpg"
 look_row "1024 x 1024 BMP (the most decoded whole)" "$work/looks/limit.bmp"
+# The PNGs dearest to read in part, written here (ImageMagick filters no
+# row): 16-bit RGBA, every row Paeth-filtered, with as many pixels in the
+# rows the @2x block needs as are read, and the widest, of one row.
+python3 - "$work/looks" <<'PY'
+import os, struct, sys, zlib
+def png(path, w, h):
+    chunk = lambda t, d: struct.pack('>I', len(d)) + t + d + struct.pack('>I', zlib.crc32(t + d))
+    rows = b''.join(b'\x04' + os.urandom(8 * w) for _ in range(h))
+    open(path, 'wb').write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 16, 6, 0, 0, 0)) +
+                           chunk(b'IDAT', zlib.compress(rows, 1)) + chunk(b'IEND', b''))
+png(sys.argv[1] + '/rows.png', 8738, 120)
+png(sys.argv[1] + '/wide.png', 1048576, 1)
+PY
+look_row "8738 x 120 16-bit RGBA Paeth PNG (the most rows read)" "$work/looks/rows.png"
+look_row "1048576 x 1 16-bit RGBA Paeth PNG (the widest)" "$work/looks/wide.png"

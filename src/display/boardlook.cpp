@@ -4,7 +4,9 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 #include "gamefiles.h"
@@ -42,6 +44,9 @@ BoardLookFile ParseBoardLook(const std::string &content)
 }
 
 namespace {
+
+// libpng's default limit, which Qt's PNG reader keeps.
+constexpr int QT_PNG_MAX_SIDE = 1000000;
 
 // Qt's own wording is English and names its internals; say it as a player would.
 PictureFault Fault(QImageReader::ImageReaderError error)
@@ -126,8 +131,20 @@ QImage LoadPicture(const std::string &name, const char *role, int side, bool opt
     }
     QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));  // no copy
     const QRect cell(0, 0, side, side);
-    if (QImage corner = ReadPngCorner(data, cell.size()); !corner.isNull())
-        return corner;
+    if (const std::optional<PngHeader> png = ReadPngHeader(data)) {
+        // Told from the header: past a million pixels a side Qt's reader,
+        // to which an interlaced picture goes, takes it for damaged.
+        const QSize size = png->size;
+        if (png->interlaced && (qint64(size.width()) * size.height() > MAX_WHOLE_DECODE_PIXELS ||
+                                std::max(size.width(), size.height()) > QT_PNG_MAX_SIDE))
+            Refuse(role, name,
+                   PictureTooLargeText(size.width(), size.height(), MAX_WHOLE_DECODE_PIXELS, MAX_WHOLE_DECODE_SIDE));
+        if (!png->interlaced && PngRowsPixels(size, cell.size()) > MAX_PNG_ROWS_PIXELS)
+            Refuse(role, name,
+                   PngTooLargeText(size.width(), size.height(), MAX_PNG_ROWS_PIXELS, std::min(size.height(), side)));
+        if (QImage corner = ReadPngCorner(data, cell.size()); !corner.isNull())
+            return corner;
+    }
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);  // the content decides the format, not the name

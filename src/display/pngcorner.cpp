@@ -40,6 +40,9 @@ bool DecodeCorner(png_structp png, png_infop info, QImage *block, int *width, in
     png_read_info(png, info);
     if (png_get_interlace_type(png, info) != PNG_INTERLACE_NONE)
         return false;  // the first rows of an interlaced picture need all of it
+    const QSize size(int(png_get_image_width(png, info)), int(png_get_image_height(png, info)));
+    if (PngRowsPixels(size, block->size()) > MAX_PNG_ROWS_PIXELS)
+        return false;  // before libpng sets a row aside
     // Every kind of PNG becomes 8-bit RGBA, as Qt shows it.
     png_set_expand(png);
     png_set_strip_16(png);
@@ -59,6 +62,26 @@ bool DecodeCorner(png_structp png, png_infop info, QImage *block, int *width, in
 
 } // namespace
 
+std::optional<PngHeader> ReadPngHeader(const QByteArray &data)
+{
+    // The signature, then the header chunk: its length, "IHDR", the width
+    // and height (big-endian), bit depth, colour type, compression, filter
+    // and interlace method.
+    if (data.size() < 29 || png_sig_cmp(reinterpret_cast<png_const_bytep>(data.constData()), 0, 8) != 0 ||
+        data.mid(12, 4) != "IHDR")
+        return std::nullopt;
+    const auto bytes = reinterpret_cast<png_const_bytep>(data.constData());
+    const png_uint_32 width = png_get_uint_32(bytes + 16), height = png_get_uint_32(bytes + 20);
+    if (width > PNG_UINT_31_MAX || height > PNG_UINT_31_MAX)
+        return std::nullopt;
+    return PngHeader{QSize(int(width), int(height)), bytes[28] != 0};
+}
+
+qint64 PngRowsPixels(QSize size, QSize block)
+{
+    return qint64(size.width()) * std::min(size.height(), block.height());
+}
+
 QImage ReadPngCorner(const QByteArray &data, QSize block)
 {
     if (data.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(data.constData()), 0, 8) != 0)
@@ -72,6 +95,8 @@ QImage ReadPngCorner(const QByteArray &data, QSize block)
     if (ok) {
         Source src{&data, 0};
         png_set_read_fn(png, &src, ReadFromMemory);
+        // The rows needed are bounded above, not each side.
+        png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
         ok = DecodeCorner(png, info, &corner, &width, &height, &row);
     }
     if (row)

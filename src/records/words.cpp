@@ -302,6 +302,13 @@ std::string PictureTooLargeText(int width, int height, long long maxPixels, int 
            " pikseli, na przykład " + side + " × " + side;
 }
 
+std::string PngTooLargeText(int width, int height, long long maxPixels, int rows)
+{
+    return "obrazek jest zbyt duży (" + std::to_string(width) + " × " + std::to_string(height) +
+           " pikseli): z obrazka PNG gra wczytuje górne wiersze, do " + PolishNumber(maxPixels) +
+           " pikseli, na przykład " + PolishNumber(maxPixels / rows) + " × " + std::to_string(rows);
+}
+
 std::string PictureRefusedText(const char *role, const std::string &name, const std::string &why)
 {
     return std::string("nie można wczytać obrazka ") + role + " " + Quoted(name) + ": " + why;

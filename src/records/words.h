@@ -59,6 +59,8 @@ std::string LookFileShapeText();  // appended to a fault in a look file
 enum class PictureFault { NotAPicture, Damaged, ReadError, Other };
 std::string PictureFaultText(PictureFault fault);
 std::string PictureTooLargeText(int width, int height, long long maxPixels, int maxSide);
+// A PNG whose rows down to a cell's block, rows of them, hold more than maxPixels.
+std::string PngTooLargeText(int width, int height, long long maxPixels, int rows);
 // role: whose picture it is, as in "obrazek piona".
 std::string PictureRefusedText(const char *role, const std::string &name, const std::string &why);
 inline constexpr const char *ROLE_NIEUZYT = "pola bez otworu";

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "boardscreen.h"
 
+#include <QByteArray>
 #include <QLabel>
 #include <QPixmap>
+
+#include <dlfcn.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 
@@ -14,13 +18,51 @@ namespace peg {
 
 namespace {
 
+// P052 Bold in any file but a Type 1 one, as Qt names it ("P052 [UKWN]"
+// on Debian), or plain "P052". Debian ships the face as Type 1 and as
+// OpenType, and Qt would open the Type 1 file, which FreeType reads through
+// at a cost of some 7 million instructions; the OpenType file opens for
+// little. The foundry comes from fontconfig, so however a distribution
+// spells it, the file is found by family and style.
+QString CounterFamily()
+{
+    // fontconfig is Qt's, loaded with it. Linked here too, it would stand
+    // before the C and C++ libraries in every symbol look-up at start, a
+    // quarter of a million instructions, so it is only looked up.
+    const auto getFonts = reinterpret_cast<decltype(&FcConfigGetFonts)>(::dlsym(RTLD_DEFAULT, "FcConfigGetFonts"));
+    const auto getString =
+        reinterpret_cast<decltype(&FcPatternGetString)>(::dlsym(RTLD_DEFAULT, "FcPatternGetString"));
+    if (!getFonts || !getString)
+        return QStringLiteral("P052");
+    // Whether the font's object has the value, under any of its names.
+    const auto named = [&](FcPattern *font, const char *object, const char *value) {
+        FcChar8 *v = nullptr;
+        for (int i = 0; getString(font, object, i, &v) == FcResultMatch; ++i)
+            if (qstricmp(reinterpret_cast<const char *>(v), value) == 0)
+                return true;
+        return false;
+    };
+    // The fonts fontconfig reads for Qt anyway: walking them costs less
+    // than asking it for a list or a match.
+    const FcFontSet *fonts = getFonts(nullptr, FcSetSystem);
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        FcPattern *font = fonts->fonts[i];
+        FcChar8 *foundry = nullptr;
+        if (named(font, FC_FAMILY, "P052") && named(font, FC_STYLE, "Bold") && !named(font, FC_FONTFORMAT, "Type 1") &&
+            getString(font, FC_FOUNDRY, 0, &foundry) == FcResultMatch)
+            return QStringLiteral("P052 [%1]").arg(QString::fromUtf8(reinterpret_cast<const char *>(foundry)));
+    }
+    return QStringLiteral("P052");
+}
+
 QFont CounterFont()
 {
     // Palatino Linotype, or the Palatino-like face Debian ships, in bold.
     // Naming the face that is there first, and taking its glyphs only,
     // spares fontconfig a search for substitutes: a tenth of start-up.
+    static const QString p052 = CounterFamily();  // the caption and the count ask once
     QFont f;
-    f.setFamilies({QStringLiteral("P052"), QStringLiteral("Palatino Linotype"), QStringLiteral("Palatino")});
+    f.setFamilies({p052, QStringLiteral("P052"), QStringLiteral("Palatino Linotype"), QStringLiteral("Palatino")});
     f.setStyleHint(QFont::Serif);
     f.setPointSize(12);
     f.setBold(true);

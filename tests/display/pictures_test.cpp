@@ -8,13 +8,16 @@
 #include <QImageWriter>
 
 #include <unistd.h>
+#include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 
 #include "boardlook.h"
 #include "gamefiles.h"
+#include "pngcorner.h"
 
 using namespace peg;
 
@@ -51,22 +54,50 @@ QByteArray Gif(int width, int height)
     return gif;
 }
 
+QByteArray Be32(qsizetype v) { return QByteArray(1, char(v >> 24)) + char(v >> 16) + char(v >> 8) + char(v); }
+
 // An Apple icon holding one PNG: its size shows only once that is decoded.
 QByteArray Icns(int side)
 {
     QImage img(side, side, QImage::Format_RGB32);
     img.fill(Qt::darkGreen);
-    const auto be32 = [](qsizetype v) { return QByteArray(1, char(v >> 24)) + char(v >> 16) + char(v >> 8) + char(v); };
     const QByteArray png = Encoded(img);
-    return "icns" + be32(16 + png.size()) + "ic10" + be32(8 + png.size()) + png;
+    return "icns" + Be32(16 + png.size()) + "ic10" + Be32(8 + png.size()) + png;
 }
 
-// The corner Qt shows of a picture; null for no picture.
-QImage Corner(const QByteArray &bytes, int side)
+// An 8-bit RGB PNG written here: Qt writes and reads at most a million
+// pixels a side.
+QByteArray BigPng(QSize size, bool interlaced = false)
 {
-    const QImage img = bytes.isNull() ? QImage() : QImage::fromData(bytes);
+    const QImage img = Pattern(size);
+    // Adam7's passes (first column, first row, steps), or the rows in order.
+    static const int adam7[][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                   {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    static const int plain[][4] = {{0, 0, 1, 1}};
+    QByteArray rows;
+    for (const auto &[x0, y0, dx, dy] : interlaced ? std::span<const int[4]>(adam7) : std::span<const int[4]>(plain))
+        for (int y = y0; x0 < img.width() && y < img.height(); y += dy) {
+            rows += '\0';  // no filter
+            for (int x = x0; x < img.width(); x += dx) {
+                const QRgb p = img.pixel(x, y);
+                rows.append(char(qRed(p))).append(char(qGreen(p))).append(char(qBlue(p)));
+            }
+        }
+    const auto chunk = [](const QByteArray &body) {
+        return Be32(body.size() - 4) + body + Be32(crc32(0, reinterpret_cast<const Bytef *>(body.data()), uInt(body.size())));
+    };
+    return "\x89PNG\r\n\x1a\n" + chunk("IHDR" + Be32(size.width()) + Be32(size.height()) + QByteArray("\x08\x02\0\0", 4) +
+                                        char(interlaced)) +
+           chunk("IDAT" + qCompress(rows).mid(4)) + chunk("IEND");
+}
+
+// The corner of a picture; null for no picture.
+QImage Corner(const QImage &img, int side)
+{
     return img.copy(QRect(0, 0, side, side).intersected(img.rect())).convertToFormat(QImage::Format_ARGB32);
 }
+// The corner Qt shows.
+QImage Corner(const QByteArray &bytes, int side) { return Corner(bytes.isNull() ? QImage() : QImage::fromData(bytes), side); }
 
 // 16-bit channels may round the other way: at most a step apart.
 testing::AssertionResult Near(const QImage &got, const QImage &want)
@@ -96,6 +127,7 @@ TEST(BoardLookPictures, ShowTheCornerOfEachFormatOrAreRefusedInTheGamesWords)
         const char *twiceName = nullptr;
         QByteArray twice = {};
         off_t sparse = 0;  // the file made this long
+        QSize shown = {};  // the picture's Pattern, where Qt cannot read it
     } rows[] = {
         {"PNG", "p.png", Png({100, 80})},
         {"PNG with alpha", "p.png", Png({90, 70}, QImage::Format_ARGB32)},
@@ -105,6 +137,13 @@ TEST(BoardLookPictures, ShowTheCornerOfEachFormatOrAreRefusedInTheGamesWords)
         {"PNG one bit", "p.png", Png({64, 64}, QImage::Format_Mono)},
         {"PNG smaller than a cell", "p.png", Png({20, 30}, QImage::Format_ARGB32)},
         {"PNG wide, one row high", "p.png", Png({5600, 1})},
+        {"PNG written here", "p.png", BigPng({100, 80})},
+        {"interlaced PNG", "p.png", BigPng({100, 80}, true)},
+        // Qt reads no side past a million; only the rows a cell shows are decoded.
+        {"PNG higher than Qt reads", "p.png", BigPng({2, 1500000}), nullptr, nullptr, {}, 0, {2, 1500000}},
+        {"PNG wider than Qt reads, one row at the limit", "p.png", BigPng({1 << 20, 1}), nullptr, nullptr, {}, 0, {1 << 20, 1}},
+        {"PNG of two rows too wide", "p.png", BigPng({1500000, 2}), "zbyt duży (1500000 × 2 pikseli): z obrazka PNG"},
+        {"interlaced PNG too wide", "p.png", BigPng({1500000, 2}, true), "zbyt duży (1500000 × 2 pikseli): w tym formacie"},
         {"PNG cut short", "p.png", Png({80, 80}).left(70), "obrazek jest uszkodzony"},
         {"sequential JPEG, large", "p.jpg", Encoded(Pattern({5000, 1000}), "jpeg")},
         {"BMP at the limit", "p.bmp", Encoded(Pattern({MAX_WHOLE_DECODE_SIDE, MAX_WHOLE_DECODE_SIDE}), "bmp")},
@@ -148,7 +187,8 @@ TEST(BoardLookPictures, ShowTheCornerOfEachFormatOrAreRefusedInTheGamesWords)
         try {
             const BoardLookPictures p = LoadBoardLookPictures(look);
             EXPECT_FALSE(r.refusal) << "accepted";
-            EXPECT_TRUE(Near(p.byTile[std::size_t(Tile::Pelny)], Corner(r.bytes, 60)));
+            const QImage want = r.shown.isEmpty() ? Corner(r.bytes, 60) : Corner(Pattern(r.shown), 60);
+            EXPECT_TRUE(Near(p.byTile[std::size_t(Tile::Pelny)], want));
             EXPECT_TRUE(Near(p.twice[std::size_t(Tile::Pelny)], Corner(r.twice, 120)));
         } catch (const BoardLookError &e) {
             const std::string what = e.what();
@@ -158,6 +198,12 @@ TEST(BoardLookPictures, ShowTheCornerOfEachFormatOrAreRefusedInTheGamesWords)
         }
     }
     std::filesystem::remove_all(dir);
+}
+
+// The corner reader keeps the bound itself, for whoever calls it first.
+TEST(PngCorner, ReadsNoRowsPastTheBound)
+{
+    EXPECT_TRUE(ReadPngCorner(BigPng({(1 << 20) + 1, 1}), {60, 60}).isNull());
 }
 
 } // namespace
