@@ -23,6 +23,8 @@ Move MoveOf(const Jump &jump);
 // source hole row by row, then up, right, down, left.
 std::vector<Move> WinningMoves(Position p, const WinTable &table);
 bool AnyMoveLeft(Position p);
+// The goal: one peg left, in the centre.
+inline bool IsWon(Position p) { return p == Position(1) << CENTRE_HOLE; }
 
 // Which winning move a hint shows: the first for a position not asked about
 // since the last Forget, then the next one on each ask, round again.

@@ -60,7 +60,7 @@ private:
     static QRect cursorArea(const QRect &cell);
 
     const TileRenderer &renderer_;
-    CellPos cursor_{4, 4};  // the centre
+    CellPos cursor_ = CENTRE;
     bool cursorShown_ = false;
     bool painted_ = false;
     std::function<QString(CellPos)> describe_;

@@ -79,7 +79,7 @@ void HintAction::hint()
     } else if (AnyMoveLeft(position)) {
         tell(QString::fromStdString(NoWinningMoveText()));
     } else {
-        tell(QString::fromStdString(GameOverText(game_.pegsLeft(), position == Position(1) << CENTRE_HOLE)));
+        tell(QString::fromStdString(GameOverText(game_.pegsLeft(), IsWon(position))));
     }
 }
 
