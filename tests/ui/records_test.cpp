@@ -213,14 +213,16 @@ private slots:
         QFETCH(QByteArray, cfg);
         QFETCH(QString, button);
         ScratchFolder folder{{"m.cfg", cfg}};
-        const char *files[] = {"kontrast-nieuzyt.png", "kontrast-pusty.png", "kontrast-pelny.png", "kontrast-aktual.png"};
-        for (const char *f : files)  // in Tile order
-            QFile::copy(QStringLiteral(SAMPLES_DIR "/") + f, f);
+        const QString files[] = {"kontrast-nieuzyt", "kontrast-pusty", "kontrast-pelny", "kontrast-aktual"};  // in Tile order
+        for (const QString &f : files)
+            for (const QString &name : {f + ".png", f + "@2x.png"})
+                QFile::copy(QStringLiteral(SAMPLES_DIR "/") + name, name);
         ShownKelbor w;
         Problems problems(w);
         PressCell(w, 4, 6);  // selected while the look changes: still selected
         const QImage peg = w.renderer().tileImage(Tile::Pelny);
         const QImage board = w.renderer().image();
+        w.renderer().deviceImage(2);  // the board at 200 % before the look, as a screen there has it
         Click(w, "BTNmata");
         const QString chosen = Ctl<QLabel>(w, "MODnazwa")->text();
         if (cfg.startsWith("\"Wysoki"))  // the file edited between choosing and applying
@@ -240,8 +242,13 @@ private slots:
         Click(w, "MODanul");
         Click(w, "BTNreset");
         QVERIFY(AtStart(w) && problems.texts.isEmpty());
-        for (int t = 0; t < 4; ++t)  // the sample's pictures, each where its name says
-            QCOMPARE(w.renderer().tileImage(Tile(t)), QImage(files[t]).convertToFormat(QImage::Format_RGB32));
+        PressCell(w, 4, 6);
+        const QPoint cells[] = {{1, 1}, {4, 4}, {4, 5}, {4, 6}};  // one of each tile
+        for (int t = 0; t < 4; ++t) {  // the sample's pictures, each where its name says, and at 200 % its @2x
+            QCOMPARE(w.renderer().tileImage(Tile(t)), QImage(files[t] + ".png").convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(w.renderer().deviceImage(2).copy((cells[t].x() - 1) * 120, (cells[t].y() - 1) * 120, 120, 120),
+                     QImage(files[t] + "@2x.png").convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void helpIsReadAfreshEachTimeAndLeavesTheGameAlone()
