@@ -19,10 +19,7 @@ using namespace peg;
 
 namespace {
 
-const WinTable &Table()
-{
-    return BuiltInWinTable();
-}
+const WinTable &Table() { return BuiltInWinTable(); }
 
 Position After(Position p, const Move &m)
 {
@@ -138,21 +135,6 @@ TEST(WinTable, IsStoredByTheBuildOnlyWhole)
         std::filesystem::remove(dir / "table");
     }
     std::filesystem::remove_all(dir);
-}
-
-TEST(Hints, FromTheStartWalkTheFourFirstMovesRoundAgain)
-{
-    const std::vector<Move> four = {{4, 2, 4, 4}, {2, 4, 4, 4}, {6, 4, 4, 4}, {4, 6, 4, 4}};
-    EXPECT_EQ(WinningMoves(START_POSITION, Table()), four);
-    HintCycle cycle;
-    for (int ask = 0; ask < 6; ++ask)
-        EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[ask % 4]) << ask;
-    const Position next = After(START_POSITION, four[0]);
-    EXPECT_EQ(cycle.Next(next, Table()), WinningMoves(next, Table()).front()) << "another position starts anew";
-    EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[0]);
-    EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[1]);
-    cycle.Forget();
-    EXPECT_EQ(cycle.Next(START_POSITION, Table()), four[0]) << "forgotten";
 }
 
 // From every position of a recorded game, the first hint followed to the
