@@ -65,32 +65,10 @@ expect_region() {
     fail "the ${3}-pixel square at ($1, $2) differs from $(basename "$4") in $d pixels"
 }
 expect_cell() { expect_region $((16 + ($1 - 1) * 60)) $((16 + ($2 - 1) * 60)) 60 "$3"; }
-# The icon the window manager gets for window $1 (_NET_WM_ICON: width,
-# height, then ARGB words, for each size) must hold every size of the drawn
-# icon in $TILES (its bare ARGB words), pixel for pixel. The game window's icon follows its first
-# picture by a moment.
-expect_window_icon() {
-    local words="" size want got
-    for _ in $(seq 100); do
-        words=$(xprop -len 1000000 -notype -id "$1" 32c _NET_WM_ICON | sed -n 's/^[^=]*= *//; s/, */ /gp')
-        [ -n "$words" ] && break
-        sleep 0.05
-    done
-    [ -n "$words" ] || fail "window $1 has no icon"
-    for size in ${ICON_SIZES:?set by ctest from the build}; do
-        want=$(od -An -v -tu4 "$TILES/icon-$size.argb32" | xargs)
-        got=$(echo "$words" | awk -v s="$size" '{
-            for (i = 1; i <= NF; i += 2 + $i * $(i + 1))
-                if ($i == s && $(i + 1) == s) { for (j = i + 2; j < i + 2 + s * s; j++) printf "%s ", $j; exit }
-        }' | xargs)
-        [ -n "$got" ] || fail "window $1 has no ${size}x${size} icon"
-        [ "$got" = "$want" ] || fail "the ${size}x${size} icon of window $1 is not the drawn one"
-    done
-}
+# The built-in tiles into $TILES, drawn at scale $1 if given.
 dump_tiles() {
-    mkdir -p "$WORK/tiles"
-    "$TILEDUMP" "$WORK/tiles" >/dev/null 2>&1 || fail "could not write the built-in tiles"
-    TILES="$WORK/tiles"
+    TILES="$WORK/tiles" && mkdir -p "$TILES"
+    "$TILEDUMP" "$TILES" "$@" >/dev/null 2>&1 || fail "could not write the built-in tiles"
 }
 
 # The start position drawn from tile pictures $1 (no hole), $2 (empty hole)

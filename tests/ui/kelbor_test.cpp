@@ -10,6 +10,7 @@
 
 #include <cstring>
 
+#include "builtintiles.h"
 #include "helpwindow.h"
 #include "hintaction.h"
 #include "movefile.h"
@@ -42,6 +43,8 @@ private slots:
         QCOMPARE(Board(w)->geometry(), QRect(16, 16, 420, 420));
         QVERIFY(AtStart(w) && !Shows(w, "Tiles"));
         QCOMPARE(OnScreen(w), w.renderer().image());  // the screen shows the board's image
+        QCoreApplication::processEvents();  // the icon, at every size drawn, follows the board's first picture
+        QCOMPARE(w.windowIcon().availableSizes().size(), qsizetype(std::size(ICON_SIZES)));
         for (const char *panel : {"Odt", "FMmod", "FMzapr"})
             QVERIFY2(!w.findChild<QWidget *>(QLatin1String(panel)), panel);  // built when first opened
         // The counter in Debian's Palatino-like bold face, grown down so the letters' feet show.
