@@ -16,7 +16,6 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_xvfb
 # Qt joins an accessibility bus that is already there; asking for its address starts it.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
-mkdir -p "$WORK/game"
 start_game "$WORK/game"
 # Debian's Python has pyatspi; the one on PATH may not.
 /usr/bin/python3 -I - <<'EOF' || fail "the window as read over the accessibility bus: see above"

@@ -19,13 +19,16 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_xvfb() { xvfb_start || fail "Xvfb did not start"; }
 
-# Starts the game in folder $1 and waits for its window; sets WIN_ID, WIN_X, WIN_Y.
+# Starts the game in folder $1 (made if missing) and waits for its window,
+# which takes the keyboard; sets WIN_ID, WIN_X, WIN_Y.
 start_game() {
+    mkdir -p "$1"
     game_window_start "$1" "$PROGRAM" || fail "the game window did not appear: $(cat "$WORK/game.log")"
-    WIN_X=$(xwininfo -id "$WIN_ID" | awk '/Absolute upper-left X/ {print $4}')
-    WIN_Y=$(xwininfo -id "$WIN_ID" | awk '/Absolute upper-left Y/ {print $4}')
+    read -r WIN_X WIN_Y < <(xwininfo -id "$WIN_ID" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {print x, $4}')
+    xdotool windowfocus --sync "$WIN_ID"
     sleep 0.3
 }
+keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
 
 # Board cell (col, row) centre, in screen pixels: the board starts 16 pixels in.
 cell_x() { echo $((WIN_X + 16 + ($1 - 1) * 60 + 30)); }

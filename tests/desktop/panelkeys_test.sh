@@ -14,10 +14,6 @@ mkdir -p "$game"
 cp "$SAMPLES/przyklad.txt" "$game/a.txt"
 cp "$SAMPLES"/kontrast* "$game/"
 start_game "$game"
-xdotool windowfocus --sync "$WIN_ID"
-sleep 0.2
-
-keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
 # The game as it stands: (2, 4) selected, nothing moved; with no panel
 # open (the panels cover the middle), no cursor frame on the centre either.
 expect_untouched() {

@@ -15,7 +15,6 @@ start_xvfb
 dump_tiles "$SCALE"  # the expected tiles, from the same drawing and scaling the game uses
 tile() { if [ "$SCALE" = 1 ]; then echo "$WORK/tiles/$1.png"; else echo "$WORK/tiles/$1@${SCALE}x.png"; fi; }
 for t in nieuzyt pusty pelny aktual; do [ -f "$(tile $t)" ] || fail "no expected tile $(tile $t)"; done
-mkdir -p "$WORK/game"
 start_game "$WORK/game"
 
 # Cell n spans device pixels first_px n .. last_px n, the board starting 16 logical pixels in.
