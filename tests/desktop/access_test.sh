@@ -45,9 +45,7 @@ def click(o):
     subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "sleep", "0.1", "click", "1"], check=True)
 def walk(o, path=()):
     """What shows below o, as (names of the ancestors below o, object); the cells left out."""
-    for i, c in enumerate(o):
-        if c.getIndexInParent() != i:
-            failures.append(f"{c.name!r} is child {i} of {o.name!r} but says it is child {c.getIndexInParent()}")
+    for c in o:
         if c.getState().contains(pyatspi.STATE_SHOWING) and c.getRole() != pyatspi.ROLE_TABLE_CELL:
             yield path, c
             yield from walk(c, path + (c.name,))
