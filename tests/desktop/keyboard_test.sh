@@ -36,17 +36,13 @@ keys Tab space          # "Odtwórz", from "Zapisz Ruchy" where the save left th
 keys Tab Tab Tab        # from its list: OK, Anuluj, szybko
 xdotool keydown space; sleep 1.5; xdotool keyup space; sleep 0.3
 [ -z "$(xdotool search --name '^Pomoc' 2>/dev/null)" ] || fail "the held Space opened the help"
-screenshot
-expect_cell 4 4 "$TILES/pelny.png"   # the replayed game, no panel over it
-expect_cell 4 2 "$TILES/pusty.png"
-expect_cell 2 3 "$TILES/pusty.png"
+expect_cells "4 4 $TILES/pelny.png" "4 2 $TILES/pusty.png" "2 3 $TILES/pusty.png"  # the replayed game, no panel over it
 
 click_window 40 448                   # Reset
 keys h                                # (4, 2) to the centre; a held Space makes that one move
 xdotool keydown space; sleep 1.2; xdotool keyup space; sleep 0.3
 click_cell 1 1                        # hides the cursor
-screenshot
-expect_cell 4 4 "$TILES/pelny.png"    # the peg that landed is not selected by the repeats
+expect_cells "4 4 $TILES/pelny.png"   # the peg that landed is not selected by the repeats
 for _ in $(seq 30); do keys h space; done
 click_cell 1 1                        # a corner: hides the cursor, changes nothing
 screenshot

@@ -68,6 +68,9 @@ expect_region() {
     fail "the ${3}-pixel square at ($1, $2) differs from $(basename "$4") in $d pixels"
 }
 expect_cell() { expect_region $((16 + ($1 - 1) * 60)) $((16 + ($2 - 1) * 60)) 60 "$3"; }
+# A new screenshot, with each "col row picture" given shown in its cell
+# (checked by $CELL_CHECK, expect_cell unless set).
+expect_cells() { local c; screenshot; for c in "$@"; do ${CELL_CHECK:-expect_cell} $c; done; }
 # The built-in tiles into $TILES, drawn at scale $1 if given.
 dump_tiles() {
     TILES="$WORK/tiles" && mkdir -p "$TILES"
