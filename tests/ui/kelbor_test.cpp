@@ -2,16 +2,12 @@
 // The window: how it starts, its panels, presses, keys and what a screen
 // reader hears.
 #include <QAccessible>
-#include <QAction>
 #include <QFontInfo>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <cstring>
 
 #include "builtintiles.h"
-#include "helpwindow.h"
 #include "hintaction.h"
 #include "testsupport.h"
 
@@ -53,16 +49,6 @@ private slots:
             QVERIFY2(face.family().startsWith(QStringLiteral("P052")) && face.bold(), qPrintable(face.family()));
             QVERIFY(l->font().pointSize() == 12 && l->height() >= l->fontMetrics().height());
         }
-    }
-
-    // The icon goes out late, after the board's first picture, yet a window
-    // opened over the game before then carries it.
-    void theHelpOpenedBeforeTheBoardIsDrawnCarriesTheIcon()
-    {
-        Kelbor w;
-        Click(w, "Pomoc");
-        QVERIFY(w.windowIcon().availableSizes().size() > 1);
-        QCOMPARE(w.helpWindow()->windowIcon().cacheKey(), w.windowIcon().cacheKey());
     }
 
     // Problems found before the window shows wait for it; each box then
