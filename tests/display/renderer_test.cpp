@@ -21,9 +21,7 @@ QImage Cell(const QImage &board, int side, int col, int row)
 // The start: the cross of 33 holes, the centre empty.
 Tile StartTile(int col, int row)
 {
-    if ((col < 3 || col > 5) && (row < 3 || row > 5))
-        return Tile::Nieuzyt;
-    return col == 4 && row == 4 ? Tile::Pusty : Tile::Pelny;
+    return !IsHole(col, row) ? Tile::Nieuzyt : col == 4 && row == 4 ? Tile::Pusty : Tile::Pelny;
 }
 
 // Every cell of both images holds the start's tile, or the selected peg at

@@ -31,7 +31,7 @@ class KelborTest : public QObject {
     ScratchFolder folder;  // no look or move files: start-up meets an empty folder
 
 private slots:
-    void startsAtTheStartWithNoPanelBuiltYet()
+    void startsAtTheStartWithNoPanelBuiltYetAndWithNoFilesItsButtonsOnlyOpenPanels()
     {
         ShownKelbor w;
         QCOMPARE(w.size(), QSize(457, 464));
@@ -49,6 +49,17 @@ private slots:
             QVERIFY2(face.family().startsWith(QStringLiteral("P052")) && face.bold(), qPrintable(face.family()));
             QVERIFY(l->font().pointSize() == 12 && l->height() >= l->fontMetrics().height());
         }
+        // With no files the buttons only open panels, and Reset keeps them open.
+        Problems problems(w);
+        PressCell(w, 4, 6), PressCell(w, 4, 4), PressCell(w, 2, 4);  // a move and a selection
+        const QImage before = w.renderer().image();
+        for (const char *b : {"BTNmata", "MODzast", "MODok", "BTNmata", "BTNOdt", "OdtOK", "SPDQ", "SPDM", "SPDSL", "BTNzapr"})
+            Click(w, b);
+        QVERIFY(problems.texts.isEmpty() && w.renderer().image() == before && w.game().hasSelection() && !w.replayRunning());
+        Click(w, "BTNreset");
+        QVERIFY(AtStart(w) && !w.game().hasSelection() && Shows(w, "FMmod") && Shows(w, "Odt") && Shows(w, "FMzapr"));
+        const QLabel *caption = Ctl<QLabel>(w, "Label2");  // shrunk to fit its box once shown
+        QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width());
     }
 
     // Problems found before the window shows wait for it; each box then
@@ -99,21 +110,6 @@ private slots:
         const QStringList all = chain({"BTNzapr", "BTNOdt", "BTNmata"});
         QCOMPARE(chain({"BTNmata", "BTNOdt", "BTNzapr"}), all);
         QCOMPARE(all.indexOf("plik"), all.indexOf("BTNzapr") + 1);  // from "Zapisz Ruchy" to its field
-    }
-
-    void withNoFilesTheButtonsOnlyOpenPanelsAndResetKeepsThemOpen()
-    {
-        ShownKelbor w;
-        Problems problems(w);
-        PressCell(w, 4, 6), PressCell(w, 4, 4), PressCell(w, 2, 4);  // a move and a selection
-        const QImage before = w.renderer().image();
-        for (const char *b : {"BTNmata", "MODzast", "MODok", "BTNmata", "BTNOdt", "OdtOK", "SPDQ", "SPDM", "SPDSL", "BTNzapr"})
-            Click(w, b);
-        QVERIFY(problems.texts.isEmpty() && w.renderer().image() == before && w.game().hasSelection() && !w.replayRunning());
-        Click(w, "BTNreset");
-        QVERIFY(AtStart(w) && !w.game().hasSelection() && Shows(w, "FMmod") && Shows(w, "Odt") && Shows(w, "FMzapr"));
-        const QLabel *caption = Ctl<QLabel>(w, "Label2");  // shrunk to fit its box once shown
-        QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width());
     }
 
     // Cells are 60 pixels; a position between two device pixels (a screen
