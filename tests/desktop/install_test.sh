@@ -132,21 +132,18 @@ cmp -s "$work/keep.cfg" "$p/pegit.html" || fail "a help newer than the installed
 # Two or three launches at once on a first start all start in the player's
 # folder and leave no temporary copy. Builtins only here, for speed.
 samples=("$share"/*)
-for n in 2 3; do
-    for ((r = 0; r < 15; r++)); do
-        c="$work/c$n-$r"
-        for ((i = 0; i < n; i++)); do
-            XDG_DATA_HOME="$c" TMPDIR="$work/tmp" "$fake/games/kelbs-pegboard-start" >"$c.$i" 2>&1 &
-        done
-        wait
-        for ((i = 0; i < n; i++)); do
-            IFS= read -rd '' out <"$c.$i" || true
-            [ "$out" = "$c/kelbs-pegboard"$'\n' ] || fail "of $n launches at once one gave: $out"
-        done
-        hidden=("$c"/kelbs-pegboard/.[!.]*) copies=("$c"/kelbs-pegboard/*)
-        [ "${hidden[*]}" = "$c/kelbs-pegboard/.samples" ] && [ ${#copies[@]} = ${#samples[@]} ] \
-            || fail "$n launches at once left: ${hidden[*]} and ${#copies[@]} samples"
+for run in 2-{1..15} 3-{1..15}; do
+    n=${run%-*} c="$work/c$run"
+    for ((i = 0; i < n; i++)); do
+        XDG_DATA_HOME="$c" TMPDIR="$work/tmp" "$fake/games/kelbs-pegboard-start" >"$c.$i" 2>&1 &
     done
+    wait
+    for out in "$c".*; do
+        [ "$(cat "$out"; echo .)" = "$c/kelbs-pegboard"$'\n.' ] || fail "of $n launches at once one gave: $(cat "$out")"
+    done
+    hidden=("$c"/kelbs-pegboard/.[!.]*) copies=("$c"/kelbs-pegboard/*)
+    [ "${hidden[*]}" = "$c/kelbs-pegboard/.samples" ] && [ ${#copies[@]} = ${#samples[@]} ] \
+        || fail "$n launches at once left: ${hidden[*]} and ${#copies[@]} samples"
 done
 
 # Without a player's folder the game runs in a fresh temporary folder with
