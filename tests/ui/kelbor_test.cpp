@@ -99,12 +99,9 @@ private slots:
             for (const QString &button : opened)
                 Click(w, qPrintable(button));
             QStringList names;
-            QWidget *at = Board(w);
-            do {
+            for (QWidget *at = Board(w)->nextInFocusChain(); at != Board(w) && names.size() < 100; at = at->nextInFocusChain())
                 if (at->focusPolicy() & Qt::TabFocus)
                     names << at->objectName();
-                at = at->nextInFocusChain();
-            } while (at != Board(w) && names.size() < 100);
             return names;
         };
         const QStringList all = chain({"BTNzapr", "BTNOdt", "BTNmata"});
