@@ -23,15 +23,13 @@ for f in games/kelbs-pegboard games/kelbs-pegboard-start share/applications/$app
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 for size in ${ICON_SIZES:?set by ctest from the build}; do
-    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/kelbs-pegboard.png"
-    [ -f "$icon" ] || fail "no ${size}-pixel icon"
-    [ "$(identify -format %wx%h "$icon")" = "${size}x${size}" ] || fail "the $size icon has the wrong size"
+    [ "$(identify -format %wx%h "$prefix/share/icons/hicolor/${size}x${size}/apps/kelbs-pegboard.png")" = "${size}x${size}" ] \
+        || fail "no ${size}-pixel icon of that size"
 done
 
 desktop="$prefix/share/applications/$app_id.desktop"
 grep -qx "Exec=$prefix/games/kelbs-pegboard-start" "$desktop" || fail "menu entry does not start the installed launcher"
-grep -q '^Name\[pl\]=' "$desktop" || fail "no Polish name"
-grep -q '^Comment\[pl\]=' "$desktop" || fail "no Polish comment"
+grep -q '^Name\[pl\]=' "$desktop" && grep -q '^Comment\[pl\]=' "$desktop" || fail "no Polish name or comment"
 desktop-file-validate "$desktop" || fail "desktop-file-validate refuses the menu entry"
 metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli refuses the metadata"
@@ -66,19 +64,13 @@ start() {
 # Sends signal $1 to the launcher; sets status to how it ended.
 stop() {
     kill -"$1" "$launcher"
-    for _ in $(seq 100); do
-        kill -0 "$launcher" 2>/dev/null || break
-        sleep 0.05
-    done
+    for _ in $(seq 100); do kill -0 "$launcher" 2>/dev/null && sleep 0.05; done
     ! kill -0 "$launcher" 2>/dev/null || fail "the launcher did not end on $1"
     status=0 && wait "$launcher" 2>/dev/null || status=$?
     ! kill -0 "$game" 2>/dev/null || fail "the game outlived its launcher"
     game="" launcher=""
 }
-quiet_launcher() {
-    ! grep -E '^(mkdir|cp|mv|rm|cd):|kelbs-pegboard-start' "$work/err" \
-        || fail "the launcher complained on its own"
-}
+quiet_launcher() { ! grep -E '^(mkdir|cp|mv|rm|cd):|kelbs-pegboard-start' "$work/err" || fail "the launcher complained on its own"; }
 
 # Same file names as the samples plus the list of copied ones: nothing missing,
 # no temporary copy left behind.
@@ -102,8 +94,8 @@ share="$fake/share/kelbs-pegboard"
 odd=$'-a b\t\\*\xff\xc4\x99.txt'
 mkdir -p "$fake/games" "$share" "$work/tmp" "$work/cwd"
 cp "$prefix/games/kelbs-pegboard-start" "$fake/games/"
-printf '#!/bin/sh\ncd -P . && printf "%%s\\n" "$PWD" "$@" && exit ${STATUS:-0}\n' >"$fake/games/kelbs-pegboard"
-chmod +x "$fake/games/kelbs-pegboard"
+printf '#!/bin/sh\ncd -P . && printf "%%s\\n" "$PWD" "$@" && exit ${STATUS:-0}\n' >"$fake/games/kelbs-pegboard" \
+    && chmod +x "$fake/games/kelbs-pegboard"
 cp -p "$prefix/share/kelbs-pegboard/"{pegit.html,drewno.cfg} "$share/"
 echo odd >"$share/$odd"
 chmod 1777 "$work/tmp" "$work/cwd"
@@ -140,21 +132,18 @@ cmp -s "$work/keep.cfg" "$p/pegit.html" || fail "a help newer than the installed
 # Two or three launches at once on a first start all start in the player's
 # folder and leave no temporary copy. Builtins only here, for speed.
 samples=("$share"/*)
-for n in 2 3; do
-    for ((r = 0; r < 15; r++)); do
-        c="$work/c$n-$r"
-        for ((i = 0; i < n; i++)); do
-            XDG_DATA_HOME="$c" TMPDIR="$work/tmp" "$fake/games/kelbs-pegboard-start" >"$c.$i" 2>&1 &
-        done
-        wait
-        for ((i = 0; i < n; i++)); do
-            IFS= read -rd '' out <"$c.$i" || true
-            [ "$out" = "$c/kelbs-pegboard"$'\n' ] || fail "of $n launches at once one gave: $out"
-        done
-        hidden=("$c"/kelbs-pegboard/.[!.]*) copies=("$c"/kelbs-pegboard/*)
-        [ "${hidden[*]}" = "$c/kelbs-pegboard/.samples" ] && [ ${#copies[@]} = ${#samples[@]} ] \
-            || fail "$n launches at once left: ${hidden[*]} and ${#copies[@]} samples"
+for run in 2-{1..15} 3-{1..15}; do
+    n=${run%-*} c="$work/c$run"
+    for ((i = 0; i < n; i++)); do
+        XDG_DATA_HOME="$c" TMPDIR="$work/tmp" "$fake/games/kelbs-pegboard-start" >"$c.$i" 2>&1 &
     done
+    wait
+    for out in "$c".*; do
+        [ "$(cat "$out"; echo .)" = "$c/kelbs-pegboard"$'\n.' ] || fail "of $n launches at once one gave: $(cat "$out")"
+    done
+    hidden=("$c"/kelbs-pegboard/.[!.]*) copies=("$c"/kelbs-pegboard/*)
+    [ "${hidden[*]}" = "$c/kelbs-pegboard/.samples" ] && [ ${#copies[@]} = ${#samples[@]} ] \
+        || fail "$n launches at once left: ${hidden[*]} and ${#copies[@]} samples"
 done
 
 # Without a player's folder the game runs in a fresh temporary folder with

@@ -14,20 +14,12 @@ mkdir -p "$game"
 cp "$SAMPLES/przyklad.txt" "$game/a.txt"
 cp "$SAMPLES"/kontrast* "$game/"
 start_game "$game"
-xdotool windowfocus --sync "$WIN_ID"
-sleep 0.2
-
-keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
 # The game as it stands: (2, 4) selected, nothing moved; with no panel
 # open (the panels cover the middle), no cursor frame on the centre either.
 expect_untouched() {
-    screenshot
-    expect_cell 2 4 "$TILES/aktual.png"
-    expect_cell 1 4 "$TILES/pelny.png"
-    if [ "${1:-}" != open ]; then
-        expect_cell 3 4 "$TILES/pelny.png"
-        expect_cell 4 4 "$TILES/pusty.png"
-    fi
+    local cells=("2 4 $TILES/aktual.png" "1 4 $TILES/pelny.png")
+    [ "${1:-}" = open ] || cells+=("3 4 $TILES/pelny.png" "4 4 $TILES/pusty.png")
+    expect_cells "${cells[@]}"
 }
 counter_of() { sed -n 2p "$game/$1" | tr -d ' \r'; }
 
@@ -67,15 +59,10 @@ sleep 0.3
 xdotool windowfocus --sync "$WIN_ID"
 click_window 260 448
 keys Return                           # the look list's first look, applied as "Ok" does
-screenshot
-expect_cell 1 1 "$game/kontrast-nieuzyt.png"
-expect_cell 2 4 "$game/kontrast-pelny.png"   # the look drawn anew shows no highlight
+expect_cells "1 1 $game/kontrast-nieuzyt.png" "2 4 $game/kontrast-pelny.png"  # the look drawn anew shows no highlight
 
 click_window 316 448                  # "Odtwórz": its list, a.txt first
 keys Up Return                        # OK: the sample at 550 ms a move
 sleep 1.6
-screenshot
-expect_cell 4 2 "$game/kontrast-pusty.png"
-expect_cell 2 3 "$game/kontrast-pusty.png"
-expect_cell 2 4 "$game/kontrast-pelny.png"
+expect_cells "4 2 $game/kontrast-pusty.png" "2 3 $game/kontrast-pusty.png" "2 4 $game/kontrast-pelny.png"
 echo "desktop panel keys test passed"

@@ -15,12 +15,10 @@ bash "$here/tools/screenshots.sh" "$PROGRAM" "$WORK/out" >"$WORK/shots.log" 2>&1
 # The pictures are of the window alone: the board 16 pixels in.
 WIN_X=0 WIN_Y=0
 cp "$WORK/out/screenshot.png" "$WORK/shot.png"
-expect_start_board "$TILES"
+start_board_picture "$TILES/nieuzyt.png" "$TILES/pusty.png" "$TILES/pelny.png" "$WORK/start.png"
+expect_region 16 16 420 "$WORK/start.png"
 cp "$WORK/out/screenshot-look.png" "$WORK/shot.png"
-expect_cell 3 4 "$SAMPLES/drewno-aktual.png"
-expect_cell 4 4 "$SAMPLES/drewno-pelny.png"
-expect_cell 4 5 "$SAMPLES/drewno-pelny.png"
-expect_cell 5 5 "$SAMPLES/drewno-pelny.png"
-for c in "4 6" "6 5" "5 4" "5 3"; do expect_cell $c "$SAMPLES/drewno-pusty.png"; done
-expect_cell 1 1 "$SAMPLES/drewno-nieuzyt.png"
+for c in "3 4 aktual" "4 4 pelny" "4 5 pelny" "5 5 pelny" "4 6 pusty" "6 5 pusty" "5 4 pusty" "5 3 pusty" "1 1 nieuzyt"; do
+    set -- $c && expect_cell "$1" "$2" "$SAMPLES/drewno-$3.png"
+done
 echo "screenshots test passed"

@@ -60,7 +60,6 @@ TEST_F(GameTest, AClickSelectsAPegOrMovesTheSelectedOneAndIgnoresTheRest)
         {"another peg", 0, {{4, 6}, {3, 3}}, ClickResult::Selected, "pelny(4,6) refresh aktual(3,3) refresh "},
         {"the selected peg", 0, {{4, 6}, {4, 6}}, ClickResult::Selected, "pelny(4,6) refresh aktual(4,6) refresh "},
         {"an empty hole out of reach", 0, {{4, 7}, {4, 4}}, ClickResult::Ignored, ""},
-        {"a corner a jump away", 0, {{4, 2}, {2, 2}}, ClickResult::Ignored, ""},
         {"off the grid", 0, {{4, 6}, {-1, 4}}, ClickResult::Ignored, ""},
         // (4,3) has just landed; its jump over (3,3) into (2,3) needs it selected again.
         {"a hole right after a move", 11, {{2, 3}}, ClickResult::Ignored, ""},
@@ -122,6 +121,7 @@ TEST_F(GameTest, UndoAndRedoOnlyWithAMoveToTakeBackOrMakeAgain)
 TEST_F(GameTest, ARecordedGameReplaysToItsCounterOrStopsAtTheFirstMoveThatCannotBeMade)
 {
     // Counter, moves, and 0: replayed to the end; -1: not loaded; else the move the replay stops at.
+    // A recorded move is made as a click makes it: which jumps are legal is JumpRule's table.
     const std::tuple<const char *, Int16, std::vector<Move>, int> cases[] = {
         {"counter 32, no moves", 32, {}, 0},
         {"the worked example", 30, {{4, 2, 4, 4}, {2, 3, 4, 3}}, 0},
@@ -131,10 +131,7 @@ TEST_F(GameTest, ARecordedGameReplaysToItsCounterOrStopsAtTheFirstMoveThatCannot
         {"a column of 0", 31, {{0, 2, 4, 4}}, -1},
         {"a row of 8", 30, {{4, 2, 4, 4}, {2, 3, 4, 8}}, -1},
         {"onto a peg", 31, {{4, 1, 4, 3}}, 1},
-        {"onto a cell off the cross", 31, {{3, 2, 1, 2}}, 1},
-        {"not a jump", 30, {{4, 2, 4, 4}, {4, 7, 4, 3}}, 2},
         {"from a corner off the cross", 30, {{4, 2, 4, 4}, {2, 2, 4, 2}}, 2},
-        {"over an empty hole", 29, {{4, 2, 4, 4}, {2, 3, 4, 3}, {1, 3, 3, 3}}, 3},
         // Over a peg into an empty hole, but from the hole the second move emptied.
         {"from an empty hole", 29, {{4, 2, 4, 4}, {4, 5, 4, 3}, {4, 4, 4, 2}}, 3},
     };
@@ -166,17 +163,12 @@ TEST_F(GameTest, ARecordedGameReplaysToItsCounterOrStopsAtTheFirstMoveThatCannot
     }
 }
 
-TEST_F(GameTest, TheSampleGameEndsWithOnePegInTheCentreAndIsTakenBackToTheStartAndMadeAgain)
+// Where it ends, one peg in the centre, is the hint tests' (the end of a game followed by hints).
+TEST_F(GameTest, TheSampleGameIsTakenBackToTheStartAndMadeAgain)
 {
     game.NewGame();
     ASSERT_TRUE(Play(game));
     const Game end = game;
-    const Grid board = BoardOf(end);
-    EXPECT_EQ(std::count(&board[0][0], &board[0][0] + 100, CELL_PEG), 1);
-    EXPECT_EQ(std::tuple(game.cell(4, 4), game.pegsLeft()), std::tuple(CELL_PEG, Int16(1)));
-    for (std::size_t i = 0; i < FULL_GAME.size(); ++i)  // the first move in slot 31, the last in slot 1
-        EXPECT_EQ(game.moveLog()[FIRST_SLOT - i], (std::array<Int16, 5>{0, FULL_GAME[i].fromCol, FULL_GAME[i].fromRow,
-                                                                         FULL_GAME[i].toCol, FULL_GAME[i].toRow}));
     // The last move, (6,4) over (5,4) to (4,4), drawn backwards and made again, a peg selected each time.
     game.CellClicked(4, 4);
     view.take();
@@ -211,16 +203,14 @@ TEST(Cursor, StepsToTheNextHoleOrStaysAtTheEdgeOfTheCross)
         EXPECT_EQ(CursorStep(from, dx, dy), to) << from.col << "," << from.row << " by " << dx << "," << dy;
 }
 
+// The counter's name and the notes on a lost position are read in the window's tests.
 TEST(GameWords, SayWhatACellHoldsAndWhatAHintShows)
 {
     const std::pair<std::string, const char *> cases[] = {
         {CellText(3, 5, CELL_PEG, true), "kolumna 3, rząd 5: pion, zaznaczony"},
         {CellText(3, 5, CELL_EMPTY, true), "kolumna 3, rząd 5: pusta dziurka"},
         {CellText(1, 2, CELL_NONE, false), "kolumna 1, rząd 2: poza planszą"},
-        {PegsLeftName(31), "Pozostało: 31"},
         {HintText({2, 3, 4, 3}), "podpowiedź: z kolumny 2, rzędu 3 na kolumnę 4, rząd 3"},
-        {NoWinningMoveText(), "Z tej pozycji nie da się już zostawić jednego piona w środku"},
-        {GameOverText(26, false), "Koniec gry: nie ma już żadnego ruchu. Pozostało pionów: 26"},
         {GameOverText(1, true), "Koniec gry: został jeden pion, w środku planszy"},
     };
     for (const auto &[said, expected] : cases)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace peg;
@@ -67,11 +68,8 @@ TEST(ItemReader, ReportsKindLineItemAndTextOfAFailedRead)
             ReadAll(r, c.ops);
             ADD_FAILURE() << "no error";
         } catch (const ItemError &e) {
-            EXPECT_EQ(e.kind, c.kind);
-            EXPECT_EQ(e.line, c.line);
-            EXPECT_EQ(e.item, c.item);
-            EXPECT_EQ(e.itemText, c.itemText);
-            EXPECT_STREQ(e.what(), c.message);
+            EXPECT_EQ(std::tuple(e.kind, e.line, e.item, e.itemText, std::string(e.what())),
+                      std::tuple(c.kind, c.line, c.item, c.itemText, c.message));
         }
     }
 }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace peg;
@@ -70,9 +71,7 @@ TEST(MoveFile, RefusalNamesLineAndItem)
             ParseMoveFile(c.content);
             ADD_FAILURE() << "accepted";
         } catch (const MoveFileError &e) {
-            EXPECT_EQ(e.line, c.line);
-            EXPECT_EQ(e.item, c.item);
-            EXPECT_STREQ(e.what(), c.message);
+            EXPECT_EQ(std::tuple(e.line, e.item, std::string(e.what())), std::tuple(c.line, c.item, c.message));
         }
     }
 }

@@ -1,45 +1,25 @@
 // SPDX-License-Identifier: MIT
 // What main() sets up before the window: Qt's own strings in Polish, and no
 // image plugin loaded for the built-in pictures.
-#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-
 #include "builtinpictures.h"
 #include "translation.h"
 
 namespace {
 
-// The entries of a line edit's right-click menu, without accelerators and shortcuts.
-QStringList ContextMenuTexts()
-{
-    QLineEdit edit(QStringLiteral("tekst"));
-    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
-    QStringList texts;
-    for (QAction *a : menu->actions())
-        if (!a->isSeparator())
-            texts << a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
-    return texts;
-}
-
+// One of Qt's own strings: all of them come from the one file loaded.
 QString CancelButtonText()
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("t"),
                     QMessageBox::Ok | QMessageBox::Cancel);
     return box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&'));
 }
-
-const QStringList kEnglishMenu{QStringLiteral("Undo"), QStringLiteral("Redo"), QStringLiteral("Cut"),
-                               QStringLiteral("Copy"), QStringLiteral("Paste"), QStringLiteral("Delete"),
-                               QStringLiteral("Select All")};
 
 } // namespace
 
@@ -61,34 +41,26 @@ private slots:
         QVERIFY2(!maps.readAll().contains("/imageformats/"), "an image plugin was loaded");
     }
 
-    // Nothing is installed yet, whatever a failed load tried.
+    // Nothing is installed yet, whatever a failed load tried: no folder, no
+    // file, not a translation at all, a folder in the file's place.
     void missingOrBrokenTranslationIsQuietAndLeavesEnglish()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        QCOMPARE(ContextMenuTexts(), kEnglishMenu);
-
-        // No folder, no file, not a translation at all, a folder in the file's place.
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
+        QFile junk(dir.filePath(QStringLiteral("qtbase_pl.qm")));
         QVERIFY(!peg::LoadQtPolish(*qApp, dir.filePath(QStringLiteral("no-such-folder"))));
         QVERIFY(!peg::LoadQtPolish(*qApp, dir.path()));
-        QFile junk(dir.filePath(QStringLiteral("qtbase_pl.qm")));
         QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a compiled translation\n") > 0);
         junk.close();
         QVERIFY(!peg::LoadQtPolish(*qApp, dir.path()));
         QVERIFY(junk.remove() && QDir(dir.path()).mkdir(QStringLiteral("qtbase_pl.qm")));
         QVERIFY(!peg::LoadQtPolish(*qApp, dir.path()));
-        QCOMPARE(ContextMenuTexts(), kEnglishMenu);
         QCOMPARE(CancelButtonText(), QStringLiteral("Cancel"));
     }
 
     void qtStringsArePolishOnceLoaded()
     {
         QVERIFY2(peg::LoadQtPolish(*qApp), "qtbase_pl.qm not found: install qt6-translations-l10n");
-        const QStringList polish{QStringLiteral("Cofnij"), QStringLiteral("Przywróć"), QStringLiteral("Wytnij"),
-                                 QStringLiteral("Skopiuj"), QStringLiteral("Wklej"), QStringLiteral("Usuń"),
-                                 QStringLiteral("Zaznacz wszystko")};
-        QCOMPARE(ContextMenuTexts(), polish);
         QCOMPARE(CancelButtonText(), QStringLiteral("Anuluj"));
         QCOMPARE(QLocale().language(), QLocale::Polish);
     }

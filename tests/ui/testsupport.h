@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "boardpicture.h"
 #include "controlfactory.h"
 #include "fullgame.h"
+#include "helpwindow.h"
 #include "kelbor.h"
 #include "playermessages.h"
 
