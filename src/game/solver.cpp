@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <mutex>
 
 namespace peg {
 
@@ -161,45 +163,104 @@ std::size_t Knowledge::Count() const
 
 // ---- Bounded proof
 
-// Positions from which the goal cannot be reached, in canonical form: an
-// open-addressed set that starts afresh when full (it only saves work).
-struct Prover::Dead {
-    static constexpr std::size_t LIMIT = std::size_t(1) << 22;  // 32 MB
-    std::vector<Grid> slots = std::vector<Grid>(std::size_t(1) << 16);
-    std::size_t used = 0;
+namespace {
 
-    static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 20); }
+// A set of positions, open-addressed; 0 is never a member.
+class GridSet {
+public:
     bool Contains(Grid g) const
     {
-        const std::size_t mask = slots.size() - 1;
+        const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = Hash(g) & mask;; i = (i + 1) & mask) {
-            if (slots[i] == g)
+            if (slots_[i] == g)
                 return true;
-            if (slots[i] == 0)
+            if (slots_[i] == 0)
                 return false;
         }
     }
     void Insert(Grid g)
     {
-        if (2 * (used + 1) > slots.size()) {
-            if (slots.size() >= LIMIT) {
-                std::fill(slots.begin(), slots.end(), 0);
-                used = 0;
-            } else {
-                std::vector<Grid> old(slots.size() * 2);
-                old.swap(slots);
-                used = 0;
-                for (const Grid o : old)
-                    if (o)
-                        Insert(o);
-            }
+        if (2 * (used_ + 1) > slots_.size()) {
+            std::vector<Grid> old(slots_.size() * 2);
+            old.swap(slots_);
+            used_ = 0;
+            for (const Grid o : old)
+                if (o)
+                    Insert(o);
         }
-        const std::size_t mask = slots.size() - 1;
+        const std::size_t mask = slots_.size() - 1;
         std::size_t i = Hash(g) & mask;
-        while (slots[i] && slots[i] != g)
+        while (slots_[i] && slots_[i] != g)
             i = (i + 1) & mask;
-        used += slots[i] == 0;
-        slots[i] = g;
+        used_ += slots_[i] == 0;
+        slots_[i] = g;
+    }
+    std::size_t size() const { return used_; }
+    std::size_t capacity() const { return slots_.size(); }
+    void Clear() { std::fill(slots_.begin(), slots_.end(), 0), used_ = 0; }
+
+private:
+    static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 20); }
+    std::vector<Grid> slots_ = std::vector<Grid>(std::size_t(1) << 16);
+    std::size_t used_ = 0;
+};
+
+// Every position of at most `top` pegs that can reach the goal, worked out
+// backwards from the goal's last pegs: below `top` pegs a search looks up
+// instead of searching, and most of a search's positions lie there.
+struct Lows {
+    int top;
+    GridSet set;
+};
+
+Lows MakeLows(Shape shape, int goalHole, SymmetrySet symmetries)
+{
+    const Board &board = Board::Of(shape);
+    Lows lows{shape == Shape::French ? 9 : 10, {}};
+    std::vector<Grid> level;
+    for (int bit = 0; bit < 49; ++bit)
+        if ((board.holes() >> bit & 1) && (goalHole < 0 || bit == goalHole))
+            level.push_back(Canonical(Grid(1) << bit, symmetries));
+    for (int pegs = 1;; ++pegs) {
+        std::sort(level.begin(), level.end());
+        level.erase(std::unique(level.begin(), level.end()), level.end());
+        for (const Grid p : level)
+            lows.set.Insert(p);
+        if (pegs == lows.top)
+            return lows;
+        std::vector<Grid> up;
+        for (const Grid p : level)
+            for (const GridJump &j : board.jumps())
+                if ((p >> j.to & 1) && !(p & j.need))
+                    up.push_back(Canonical(p ^ j.flip, symmetries));
+        level.swap(up);
+    }
+}
+
+const Lows &LowsFor(Shape shape, int goalHole)
+{
+    static std::mutex mutex;
+    static std::map<std::pair<Shape, int>, std::unique_ptr<Lows>> made;
+    const std::lock_guard lock(mutex);
+    auto &lows = made[{shape, goalHole}];
+    if (!lows)
+        lows = std::make_unique<Lows>(MakeLows(shape, goalHole, GoalSymmetries(goalHole)));
+    return *lows;
+}
+
+} // namespace
+
+// Positions from which the goal cannot be reached, in canonical form; the
+// set starts afresh when full (it only saves work).
+struct Prover::Dead {
+    static constexpr std::size_t LIMIT = std::size_t(1) << 22;  // 32 MB
+    const Lows &lows;
+    GridSet set;
+    void Insert(Grid g)
+    {
+        if (2 * (set.size() + 1) > set.capacity() && set.capacity() >= LIMIT)
+            set.Clear();
+        set.Insert(g);
     }
 };
 
@@ -211,17 +272,18 @@ struct Prover::Search {
     const ProofLimits &limits;
     std::chrono::steady_clock::time_point until;
     std::uint64_t nodes = 0;
-    bool stopped = false;
+    std::uint64_t runEnd = 0;  // where the present run gives up
+    bool stopped = false;      // for this run
+    bool over = false;         // for good: out of time, nodes or cancelled
     std::vector<int> line;  // jump numbers, last first
 
-    bool OutOfTime()
+    bool Stop()
     {
-        if (limits.nodes && nodes >= limits.nodes)
-            return true;
-        if ((nodes & 1023) == 0)
-            return (limits.cancel && limits.cancel->load(std::memory_order_relaxed)) ||
-                   std::chrono::steady_clock::now() >= until;
-        return false;
+        if ((limits.nodes && nodes >= limits.nodes) ||
+            ((nodes & 1023) == 0 && ((limits.cancel && limits.cancel->load(std::memory_order_relaxed)) ||
+                                     std::chrono::steady_clock::now() >= until)))
+            over = true;
+        return over || nodes >= runEnd;
     }
 
     // Pegs with no peg beside them along a row or a column.
@@ -239,6 +301,22 @@ struct Prover::Search {
         return Isolated(Jumped(p, j)) * 100 - (c * c + r * r);
     }
 
+    // The line from p, which the lows hold, to the goal.
+    void Descend(Grid p)
+    {
+        std::vector<int> down;
+        while (GridPegs(p) > 1) {
+            const auto jumps = board.jumps();
+            for (std::size_t i = 0; i < jumps.size(); ++i)
+                if (CanJump(p, jumps[i]) && dead.lows.set.Contains(Canonical(Jumped(p, jumps[i]), symmetries))) {
+                    down.push_back(int(i));
+                    p = Jumped(p, jumps[i]);
+                    break;
+                }
+        }
+        line.insert(line.end(), down.rbegin(), down.rend());
+    }
+
     // True when the goal is reached from p; false when it cannot be or the
     // search stopped (then `stopped`).
     bool Reach(Grid p)
@@ -246,10 +324,16 @@ struct Prover::Search {
         if (GridPegs(p) == 1)
             return (p & finish) != 0;
         ++nodes;
-        if (stopped || (stopped = OutOfTime()))
+        if (stopped || (stopped = Stop()))
             return false;
         const Grid c = Canonical(p, symmetries);
-        if (dead.Contains(c) || !PagodasAllow(finish, p))
+        if (GridPegs(p) <= dead.lows.top) {
+            if (!dead.lows.set.Contains(c))
+                return false;
+            Descend(p);
+            return true;
+        }
+        if (dead.set.Contains(c))
             return false;
         const auto jumps = board.jumps();
         std::array<std::pair<int, int>, 96> order;
@@ -272,11 +356,19 @@ struct Prover::Search {
     }
 };
 
-Prover::Prover(Shape shape, int goalHole) : shape_(shape), goalHole_(goalHole), dead_(std::make_unique<Dead>()) {}
+Prover::Prover(Shape shape, int goalHole)
+    : shape_(shape), goalHole_(goalHole), dead_(std::make_unique<Dead>(LowsFor(shape, goalHole)))
+{
+}
 Prover::~Prover() = default;
 
 namespace {
 
+// The search is run on each image of p under the goal's symmetries in turn,
+// with a number of positions to look at that doubles every round: how long
+// a line takes to find depends much on the order moves are tried in, which
+// differs between the images, and the dead positions each run finds are
+// kept for the next.
 Proof Run(Prover::Search &s, Grid p)
 {
     Proof proof;
@@ -284,14 +376,30 @@ Proof Run(Prover::Search &s, Grid p)
         proof.verdict = Verdict::Unreachable;
         return proof;
     }
-    if (s.Reach(p)) {
-        proof.verdict = Verdict::Reachable;
-        for (auto i = s.line.rbegin(); i != s.line.rend(); ++i)
-            proof.line.push_back(GridMove(s.board.jumps()[std::size_t(*i)]));
-    } else if (!s.stopped) {
-        proof.verdict = Verdict::Unreachable;
-    }
-    return proof;
+    for (std::uint64_t budget = 1024;; budget *= 2)
+        for (int sym = 0; sym < SYMMETRIES; ++sym) {
+            if (!(s.symmetries >> sym & 1))
+                continue;
+            s.line.clear();
+            s.stopped = false;
+            s.runEnd = s.nodes + budget;
+            const bool reached = s.Reach(Transformed(sym, p));
+            if (reached) {
+                proof.verdict = Verdict::Reachable;
+                int back = 0;
+                while (TransformedBit(back, TransformedBit(sym, 0)) != 0 || TransformedBit(back, TransformedBit(sym, 1)) != 1)
+                    ++back;
+                for (auto i = s.line.rbegin(); i != s.line.rend(); ++i) {
+                    const GridJump &j = s.board.jumps()[std::size_t(*i)];
+                    proof.line.push_back(GridMove({TransformedBit(back, j.from), 0, TransformedBit(back, j.to), 0, 0}));
+                }
+                return proof;
+            }
+            if (!s.stopped)
+                proof.verdict = Verdict::Unreachable;
+            if (!s.stopped || s.over)
+                return proof;
+        }
 }
 
 } // namespace
@@ -312,7 +420,7 @@ std::vector<Prover::MoveProof> Prover::Moves(Grid p, const ProofLimits &limits)
     for (const GridJump &j : board.jumps())
         if (CanJump(p, j)) {
             s.line.clear();
-            moves.push_back({GridMove(j), s.stopped ? Verdict::Unknown : Run(s, Jumped(p, j)).verdict});
+            moves.push_back({GridMove(j), s.over ? Verdict::Unknown : Run(s, Jumped(p, j)).verdict});
         }
     return moves;
 }
