@@ -98,12 +98,12 @@ int TransformedBit(int symmetry, int bit)
     return TheSymmetries().bit[symmetry][bit];
 }
 
-Grid Transformed(int symmetry, Grid g)
+Grid GridTransformed(int symmetry, Grid g)
 {
     return Apply(TheSymmetries().rows[symmetry], g);
 }
 
-Grid Canonical(Grid g, SymmetrySet symmetries)
+Grid GridCanonical(Grid g, SymmetrySet symmetries)
 {
     const auto &rows = TheSymmetries().rows;
     Grid least = g;

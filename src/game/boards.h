@@ -60,9 +60,9 @@ inline constexpr int SYMMETRIES = 8;
 using SymmetrySet = unsigned;  // bit s for symmetry s
 inline constexpr SymmetrySet ALL_SYMMETRIES = 0xff;
 int TransformedBit(int symmetry, int bit);
-Grid Transformed(int symmetry, Grid g);
+Grid GridTransformed(int symmetry, Grid g);
 // The least of the images of g under the given symmetries.
-Grid Canonical(Grid g, SymmetrySet symmetries = ALL_SYMMETRIES);
+Grid GridCanonical(Grid g, SymmetrySet symmetries = ALL_SYMMETRIES);
 
 // The position class: four parities that no jump changes. On each set of
 // diagonals, numbered mod 3, a jump takes a peg from each of three sets or

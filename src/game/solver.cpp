@@ -97,7 +97,7 @@ std::optional<Knowledge> Knowledge::Build(const Problem &problem, const std::ato
     // Forward: what can be reached, leaving out what the pagodas rule out.
     k.levels_.assign(top + 1, {});
     if (finish && PagodasAllow(finish, start))
-        k.levels_[top].push_back(Canonical(start, k.symmetries_));
+        k.levels_[top].push_back(GridCanonical(start, k.symmetries_));
     for (int pegs = top; pegs > 1; --pegs) {
         std::vector<Grid> &next = k.levels_[pegs - 1];
         std::size_t n = 0;
@@ -107,7 +107,7 @@ std::optional<Knowledge> Knowledge::Build(const Problem &problem, const std::ato
             for (const GridJump &j : board.jumps())
                 if (CanJump(p, j))
                     if (const Grid c = Jumped(p, j); PagodasAllow(finish, c))
-                        next.push_back(Canonical(c, k.symmetries_));
+                        next.push_back(GridCanonical(c, k.symmetries_));
             if (next.size() > (std::size_t(1) << 20) && next.size() > 2 * n) {
                 std::sort(next.begin(), next.end());
                 next.erase(std::unique(next.begin(), next.end()), next.end());
@@ -118,7 +118,7 @@ std::optional<Knowledge> Knowledge::Build(const Problem &problem, const std::ato
     }
     // Backward: keep what has a move into a kept position one peg down.
     std::erase_if(k.levels_[1], [&](Grid p) { return !(p & finish) || (problem.goalHole >= 0 &&
-                                                                         p != Canonical(Grid(1) << problem.goalHole,
+                                                                         p != GridCanonical(Grid(1) << problem.goalHole,
                                                                                         k.symmetries_)); });
     for (int pegs = 2; pegs <= top; ++pegs) {
         if (cancelled())
@@ -126,7 +126,7 @@ std::optional<Knowledge> Knowledge::Build(const Problem &problem, const std::ato
         const std::vector<Grid> &below = k.levels_[pegs - 1];
         std::erase_if(k.levels_[pegs], [&](Grid p) {
             for (const GridJump &j : board.jumps())
-                if (CanJump(p, j) && std::binary_search(below.begin(), below.end(), Canonical(Jumped(p, j), k.symmetries_)))
+                if (CanJump(p, j) && std::binary_search(below.begin(), below.end(), GridCanonical(Jumped(p, j), k.symmetries_)))
                     return false;
             return true;
         });
@@ -141,7 +141,7 @@ bool Knowledge::CanFinish(Grid p) const
     if (pegs >= levels_.size())
         return false;
     const std::vector<Grid> &level = levels_[pegs];
-    return std::binary_search(level.begin(), level.end(), Canonical(p, symmetries_));
+    return std::binary_search(level.begin(), level.end(), GridCanonical(p, symmetries_));
 }
 
 std::vector<Move> Knowledge::WinningMoves(Grid p) const
@@ -220,7 +220,7 @@ Lows MakeLows(Shape shape, int goalHole, SymmetrySet symmetries)
     std::vector<Grid> level;
     for (int bit = 0; bit < 49; ++bit)
         if ((board.holes() >> bit & 1) && (goalHole < 0 || bit == goalHole))
-            level.push_back(Canonical(Grid(1) << bit, symmetries));
+            level.push_back(GridCanonical(Grid(1) << bit, symmetries));
     for (int pegs = 1;; ++pegs) {
         std::sort(level.begin(), level.end());
         level.erase(std::unique(level.begin(), level.end()), level.end());
@@ -232,7 +232,7 @@ Lows MakeLows(Shape shape, int goalHole, SymmetrySet symmetries)
         for (const Grid p : level)
             for (const GridJump &j : board.jumps())
                 if ((p >> j.to & 1) && !(p & j.need))
-                    up.push_back(Canonical(p ^ j.flip, symmetries));
+                    up.push_back(GridCanonical(p ^ j.flip, symmetries));
         level.swap(up);
     }
 }
@@ -275,7 +275,7 @@ struct Prover::Search {
     std::uint64_t runEnd = 0;  // where the present run gives up
     bool stopped = false;      // for this run
     bool over = false;         // for good: out of time, nodes or cancelled
-    std::vector<int> line;  // jump numbers, last first
+    std::vector<int> line = {};  // jump numbers, last first
 
     bool Stop()
     {
@@ -308,7 +308,7 @@ struct Prover::Search {
         while (GridPegs(p) > 1) {
             const auto jumps = board.jumps();
             for (std::size_t i = 0; i < jumps.size(); ++i)
-                if (CanJump(p, jumps[i]) && dead.lows.set.Contains(Canonical(Jumped(p, jumps[i]), symmetries))) {
+                if (CanJump(p, jumps[i]) && dead.lows.set.Contains(GridCanonical(Jumped(p, jumps[i]), symmetries))) {
                     down.push_back(int(i));
                     p = Jumped(p, jumps[i]);
                     break;
@@ -326,7 +326,7 @@ struct Prover::Search {
         ++nodes;
         if (stopped || (stopped = Stop()))
             return false;
-        const Grid c = Canonical(p, symmetries);
+        const Grid c = GridCanonical(p, symmetries);
         if (GridPegs(p) <= dead.lows.top) {
             if (!dead.lows.set.Contains(c))
                 return false;
@@ -383,7 +383,7 @@ Proof Run(Prover::Search &s, Grid p)
             s.line.clear();
             s.stopped = false;
             s.runEnd = s.nodes + budget;
-            const bool reached = s.Reach(Transformed(sym, p));
+            const bool reached = s.Reach(GridTransformed(sym, p));
             if (reached) {
                 proof.verdict = Verdict::Reachable;
                 int back = 0;
