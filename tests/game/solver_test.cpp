@@ -172,7 +172,7 @@ TEST(Problems, EachIsSolvedOrRuledOut)
 {
     Prover french(Shape::French, -1);
     ProofLimits generous;
-    generous.time = std::chrono::seconds(30);
+    generous.time = std::chrono::seconds(5);
     for (int row = 1; row <= 7; ++row)
         for (int col = 1; col <= 7; ++col) {
             if (!Hole(Shape::French, col, row))
@@ -186,7 +186,7 @@ TEST(Problems, EachIsSolvedOrRuledOut)
             EXPECT_EQ(p != nullptr, classAllows) << col << "," << row;
             if (p) {
                 const Proof proof = french.Prove(p->start, generous);
-                EXPECT_TRUE(Replays(Shape::French, p->start, -1, proof.line)) << p->id;
+                ASSERT_TRUE(Replays(Shape::French, p->start, -1, proof.line)) << p->id;
             }
         }
     for (const Problem &p : Problems())
@@ -226,7 +226,28 @@ TEST(Solver, AgreesWithAPlainSearch)
     for (const auto &run : runs) {
         Prover prover(run.shape, run.goalHole);
         int compared = 0;
-        for (const Grid p : RandomPositions(run.shape, run.start, run.games, run.minPegs, run.maxPegs, 7)) {
+        std::vector<Grid> sample = RandomPositions(run.shape, run.start, run.games, run.minPegs, run.maxPegs, 7);
+        // Random play seldom keeps a position of many pegs alive: add some
+        // played backwards from one peg.
+        std::mt19937 random(11);
+        for (int g = 0; run.minPegs > 1 && g < run.games / 2; ++g) {
+            Pegs pegs = PegsOf(GridCell(4, 4));
+            for (int steps = 0; steps < 100 && int(pegs.size()) < run.maxPegs; ++steps) {
+                const auto &[c, r] = *std::next(pegs.begin(), long(random() % pegs.size()));
+                const int way = int(random() % 4), dc = (way == 1) - (way == 3), dr = (way == 2) - (way == 0);
+                const std::pair<int, int> over{c + dc, r + dr}, from{c + 2 * dc, r + 2 * dr};
+                if (Hole(run.shape, from.first, from.second) && !pegs.count(over) && !pegs.count(from)) {
+                    pegs.erase({c, r}), pegs.insert(over), pegs.insert(from);
+                    if (int(pegs.size()) >= run.minPegs) {
+                        Grid g = 0;
+                        for (const auto &[pc, pr] : pegs)
+                            g |= GridCell(pc, pr);
+                        sample.push_back(g);
+                    }
+                }
+            }
+        }
+        for (const Grid p : sample) {
             const auto plain = PlainCanFinish(run.shape, PegsOf(p), run.goalHole, run.minPegs > 1 ? 20'000 : 1L << 40);
             if (!plain)
                 continue;
@@ -259,7 +280,7 @@ TEST(Solver, AgreesWithTheTableOnTheCentralGame)
     limits.nodes = 300'000;
     limits.time = std::chrono::seconds(10);
     int answered = 0;
-    const std::vector<Grid> sample = RandomPositions(Shape::English, Problems().front().start, 12, 11, 32, 5);
+    const std::vector<Grid> sample = RandomPositions(Shape::English, Problems().front().start, 8, 11, 32, 5);
     for (const Grid g : sample) {
         Position p = 0;
         for (int i = 0; i < HOLES; ++i)
