@@ -196,8 +196,6 @@ public:
         slots_[i] = g;
     }
     std::size_t size() const { return used_; }
-    std::size_t capacity() const { return slots_.size(); }
-    void Clear() { std::fill(slots_.begin(), slots_.end(), 0), used_ = 0; }
 
 private:
     static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 20); }
@@ -250,17 +248,34 @@ const Lows &LowsFor(Shape shape, int goalHole)
 
 } // namespace
 
-// Positions from which the goal cannot be reached, in canonical form; the
-// set starts afresh when full (it only saves work).
+// Positions from which the goal cannot be reached, in canonical form, as a
+// cache of fixed size: a cache line of eight a bucket, a full bucket giving
+// up one of its eight. It only saves work, so forgetting is safe; the dead
+// ends near the present question, the ones that count, stay.
 struct Prover::Dead {
-    static constexpr std::size_t LIMIT = std::size_t(1) << 22;  // 32 MB
+    static constexpr std::size_t BUCKETS = std::size_t(1) << 19;  // 32 MB
     const Lows &lows;
-    GridSet set;
+    std::unique_ptr<Grid[]> slots{new Grid[BUCKETS * 8]()};
+
+    static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 32); }
+    bool Contains(Grid g) const
+    {
+        const Grid *bucket = &slots[(Hash(g) & (BUCKETS - 1)) * 8];
+        for (int k = 0; k < 8; ++k)
+            if (bucket[k] == g)
+                return true;
+        return false;
+    }
     void Insert(Grid g)
     {
-        if (2 * (set.size() + 1) > set.capacity() && set.capacity() >= LIMIT)
-            set.Clear();
-        set.Insert(g);
+        const std::size_t h = Hash(g);
+        Grid *bucket = &slots[(h & (BUCKETS - 1)) * 8];
+        for (int k = 0; k < 8; ++k)
+            if (bucket[k] == 0) {
+                bucket[k] = g;
+                return;
+            }
+        bucket[h >> 29 & 7] = g;
     }
 };
 
@@ -291,13 +306,17 @@ struct Prover::Search {
     {
         constexpr Grid COLUMN_1 = 0x40810204081ull, COLUMN_7 = COLUMN_1 << 6;
         const Grid beside = (g << 1 & ~COLUMN_1) | (g >> 1 & ~COLUMN_7) | g << 7 | g >> 7;
-        return GridPegs(g & ~beside);
+        int n = 0;  // few: counted one by one, quicker than a popcount without the instruction
+        for (Grid alone = g & ~beside; alone; alone &= alone - 1)
+            ++n;
+        return n;
     }
-    // Moves that leave fewer pegs alone first, then those from further out:
-    // lines that clear the arms while keeping pegs together are found soonest.
+    // Moves that leave fewer pegs alone first, then those that take a peg
+    // further out: lines that clear the edges while keeping pegs together are
+    // found soonest.
     static int Score(Grid p, const GridJump &j)
     {
-        const int c = GridCol(j.from) - 4, r = GridRow(j.from) - 4;
+        const int c = GridCol(j.over) - 4, r = GridRow(j.over) - 4;
         return Isolated(Jumped(p, j)) * 100 - (c * c + r * r);
     }
 
@@ -319,32 +338,37 @@ struct Prover::Search {
 
     // True when the goal is reached from p; false when it cannot be or the
     // search stopped (then `stopped`).
-    bool Reach(Grid p)
+    bool Reach(Grid p, int pegs)
     {
-        if (GridPegs(p) == 1)
+        if (pegs == 1)
             return (p & finish) != 0;
         ++nodes;
         if (stopped || (stopped = Stop()))
             return false;
         const Grid c = GridCanonical(p, symmetries);
-        if (GridPegs(p) <= dead.lows.top) {
+        if (pegs <= dead.lows.top) {
             if (!dead.lows.set.Contains(c))
                 return false;
             Descend(p);
             return true;
         }
-        if (dead.set.Contains(c))
+        if (dead.Contains(c))
             return false;
+        // Score and jump number in one key, sorted by insertion: few moves.
         const auto jumps = board.jumps();
-        std::array<std::pair<int, int>, 96> order;
+        std::array<int, 96> order;
         int n = 0;
         for (std::size_t i = 0; i < jumps.size(); ++i)
-            if (CanJump(p, jumps[i]))
-                order[n++] = {Score(p, jumps[i]), int(i)};
-        std::stable_sort(order.begin(), order.begin() + n);
+            if (CanJump(p, jumps[i])) {
+                const int key = (Score(p, jumps[i]) + 1000) << 7 | int(i);
+                int k = n++;
+                for (; k > 0 && order[k - 1] > key; --k)
+                    order[k] = order[k - 1];
+                order[k] = key;
+            }
         for (int k = 0; k < n; ++k) {
-            const int i = order[k].second;
-            if (Reach(Jumped(p, jumps[i]))) {
+            const int i = order[k] & 127;
+            if (Reach(Jumped(p, jumps[i]), pegs - 1)) {
                 line.push_back(i);
                 return true;
             }
@@ -354,6 +378,7 @@ struct Prover::Search {
         dead.Insert(c);
         return false;
     }
+
 };
 
 Prover::Prover(Shape shape, int goalHole)
@@ -383,7 +408,7 @@ Proof Run(Prover::Search &s, Grid p)
             s.line.clear();
             s.stopped = false;
             s.runEnd = s.nodes + budget;
-            const bool reached = s.Reach(GridTransformed(sym, p));
+            const bool reached = s.Reach(GridTransformed(sym, p), GridPegs(p));
             if (reached) {
                 proof.verdict = Verdict::Reachable;
                 int back = 0;

@@ -215,9 +215,9 @@ TEST(Solver, AgreesWithAPlainSearch)
         Grid start;
         int minPegs, maxPegs, games;
     } runs[] = {
-        {Shape::English, -1, FindProblem("angielska-3-1")->start, 1, 10, 30},
-        {Shape::English, CENTRE_BIT, Problems().front().start, 1, 10, 30},
-        {Shape::French, -1, FindProblem("francuska-3-1")->start, 1, 10, 60},
+        {Shape::English, -1, FindProblem("angielska-3-1")->start, 1, 10, 20},
+        {Shape::English, CENTRE_BIT, Problems().front().start, 1, 10, 20},
+        {Shape::French, -1, FindProblem("francuska-3-1")->start, 1, 10, 40},
         {Shape::English, -1, FindProblem("angielska-4-2")->start, 11, 14, 20},
         {Shape::French, -1, FindProblem("francuska-4-3")->start, 11, 14, 20},
     };
