@@ -91,7 +91,12 @@ std::optional<Knowledge> Knowledge::Build(const Problem &problem, const std::ato
     const Board &board = Board::Of(problem.shape);
     const Grid start = problem.start;
     const int top = GridPegs(start);
-    const Grid finish = FinishHoles(problem.shape, problem.goalHole, start);
+    // The positions kept are images of those played under the goal's
+    // symmetries, which keep the goal's hole but not the holes the start's
+    // class allows: for a goal of any hole the pagodas rule nothing out.
+    const Grid finish = !FinishHoles(problem.shape, problem.goalHole, start) ? 0
+                        : problem.goalHole >= 0                              ? Grid(1) << problem.goalHole
+                                                                             : board.holes();
     auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
 
     // Forward: what can be reached, leaving out what the pagodas rule out.
@@ -117,9 +122,8 @@ std::optional<Knowledge> Knowledge::Build(const Problem &problem, const std::ato
         next.erase(std::unique(next.begin(), next.end()), next.end());
     }
     // Backward: keep what has a move into a kept position one peg down.
-    std::erase_if(k.levels_[1], [&](Grid p) { return !(p & finish) || (problem.goalHole >= 0 &&
-                                                                         p != GridCanonical(Grid(1) << problem.goalHole,
-                                                                                        k.symmetries_)); });
+    // (The goal's symmetries keep its hole where it is.)
+    std::erase_if(k.levels_[1], [&](Grid p) { return problem.goalHole >= 0 && p != Grid(1) << problem.goalHole; });
     for (int pegs = 2; pegs <= top; ++pegs) {
         if (cancelled())
             return std::nullopt;
@@ -283,7 +287,8 @@ struct Prover::Search {
     const Board &board;
     Dead &dead;
     SymmetrySet symmetries;
-    Grid finish;
+    Grid finish;  // where the class of the position asked about lets its last peg be
+    Grid goal;    // the one hole the goal asks for, or 0 for any
     const ProofLimits &limits;
     std::chrono::steady_clock::time_point until;
     std::uint64_t nodes = 0;
@@ -341,7 +346,7 @@ struct Prover::Search {
     bool Reach(Grid p, int pegs)
     {
         if (pegs == 1)
-            return (p & finish) != 0;
+            return !goal || p == goal;  // p may be an image of the root's: the goal's symmetries keep its hole
         ++nodes;
         if (stopped || (stopped = Stop()))
             return false;
@@ -431,7 +436,8 @@ Proof Run(Prover::Search &s, Grid p)
 
 Proof Prover::Prove(Grid p, const ProofLimits &limits)
 {
-    Search s{Board::Of(shape_), *dead_, GoalSymmetries(goalHole_), FinishHoles(shape_, goalHole_, p), limits,
+    Search s{Board::Of(shape_), *dead_, GoalSymmetries(goalHole_), FinishHoles(shape_, goalHole_, p),
+             goalHole_ < 0 ? 0 : Grid(1) << goalHole_, limits,
              std::chrono::steady_clock::now() + limits.time};
     return Run(s, p);
 }
@@ -439,7 +445,8 @@ Proof Prover::Prove(Grid p, const ProofLimits &limits)
 std::vector<Prover::MoveProof> Prover::Moves(Grid p, const ProofLimits &limits)
 {
     const Board &board = Board::Of(shape_);
-    Search s{board, *dead_, GoalSymmetries(goalHole_), FinishHoles(shape_, goalHole_, p), limits,
+    Search s{board, *dead_, GoalSymmetries(goalHole_), FinishHoles(shape_, goalHole_, p),
+             goalHole_ < 0 ? 0 : Grid(1) << goalHole_, limits,
              std::chrono::steady_clock::now() + limits.time};
     std::vector<MoveProof> moves;
     for (const GridJump &j : board.jumps())
