@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <new>
 #include <map>
 #include <mutex>
 
@@ -199,8 +201,6 @@ public:
         used_ += slots_[i] == 0;
         slots_[i] = g;
     }
-    std::size_t size() const { return used_; }
-
 private:
     static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 20); }
     std::vector<Grid> slots_ = std::vector<Grid>(std::size_t(1) << 16);
@@ -208,8 +208,8 @@ private:
 };
 
 // Every position of at most `top` pegs that can reach the goal, worked out
-// backwards from the goal's last pegs: below `top` pegs a search looks up
-// instead of searching, and most of a search's positions lie there.
+// backwards from the goal's last pegs: from `top` pegs down a search looks
+// up instead of searching, and most of a search's positions lie there.
 struct Lows {
     int top;
     GridSet set;
@@ -259,7 +259,10 @@ const Lows &LowsFor(Shape shape, int goalHole)
 struct Prover::Dead {
     static constexpr std::size_t BUCKETS = std::size_t(1) << 19;  // 32 MB
     const Lows &lows;
-    std::unique_ptr<Grid[]> slots{new Grid[BUCKETS * 8]()};
+    // From calloc: the system's zeroed pages, taken only as they are written.
+    std::unique_ptr<Grid, decltype(&std::free)> cache{static_cast<Grid *>(std::calloc(BUCKETS * 8, sizeof(Grid))),
+                                                      &std::free};
+    Grid *slots = cache.get();
 
     static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 32); }
     bool Contains(Grid g) const
@@ -389,6 +392,8 @@ struct Prover::Search {
 Prover::Prover(Shape shape, int goalHole)
     : shape_(shape), goalHole_(goalHole), dead_(std::make_unique<Dead>(LowsFor(shape, goalHole)))
 {
+    if (!dead_->slots)
+        throw std::bad_alloc();
 }
 Prover::~Prover() = default;
 

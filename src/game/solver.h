@@ -55,10 +55,10 @@ struct ProofLimits {
 };
 
 // Proves, within limits, whether a position of a board can reach the goal.
-// An answer given is always the same for the same position and goal (the
-// line too); only whether one is given depends on the limits. What it learns
-// (positions from which the goal cannot be reached) it keeps for later
-// questions about the same goal.
+// A verdict given is the truth. What it learns (positions from which the goal
+// cannot be reached) it keeps for later questions, so whether an answer comes
+// in time, and which line, may depend on them; with a node limit a fresh
+// Prover answers the same every time.
 class Prover {
 public:
     Prover(Shape shape, int goalHole);
