@@ -7,7 +7,7 @@ source "$(dirname "$0")/../scripts/setup.sh"
 install_missing
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" --target bench_core bench_ui startup_probe bare_probe startup_runner look_probe \
-    hint_probe kelbs-pegboard peg_icons peg_install_docs >/dev/null
+    hint_probe solver_probe kelbs-pegboard peg_icons peg_install_docs >/dev/null
 B="$BUILD/bench"
 work="$(mktemp -d)"; xvfb=""
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
@@ -69,6 +69,11 @@ row "first H: table read and decoded, peg selected and repainted" "$fms ms" "<= 
 row "table read before the first H" "$([ "$fbefore" = 0 ] && echo no || echo yes)" "no"
 row "resident memory taken by the first H" "$fkib KiB" "<= 10240 KiB (10 MB)"
 row "a hint, at each of $hcount positions of 10,000 random games: median (first run) / max (least of 3 runs)" "$hmed us / $hmax us" "<= 1000 us"
+# The solver of the other problems: each figure's knowledge, hints from it,
+# and how often a bounded proof answers (SOLVER_GAMES random games a row).
+while IFS=$'\t' read -r what result target; do
+    row "$what" "$result" "$target"
+done < <("$B/solver_probe" "${SOLVER_GAMES:-1000}")
 (cd "$BUILD" && rm -f ./*.deb && cpack -G DEB >/dev/null)
 deb=$(stat -c %s "$BUILD"/*.deb)
 # 401,600 bytes: the package built the same way at commit 1182df4, before hints.

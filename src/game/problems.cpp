@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#include "problems.h"
+
+#include <array>
+
+#include "cross.h"
+
+namespace peg {
+
+namespace {
+
+struct Figure {
+    const char *id, *name;
+    std::array<const char *, GRID_SIDE> rows;  // 'o' a peg, '.' an empty hole
+};
+
+// The classic figures, each to be ended with one peg in the centre.
+const Figure FIGURES[] = {
+    {"krzyz", "Krzyż", {"  ...  ", "  .o.  ", "..ooo..", "...o...", "...o...", "  ...  ", "  ...  "}},
+    {"plus", "Plus", {"  ...  ", "  .o.  ", "...o...", ".ooooo.", "...o...", "  .o.  ", "  ...  "}},
+    {"kominek", "Kominek", {"  ooo  ", "  ooo  ", "..ooo..", "..o.o..", ".......", "  ...  ", "  ...  "}},
+    {"piramida", "Piramida", {"  ...  ", "  .o.  ", "..ooo..", ".ooooo.", "ooooooo", "  ...  ", "  ...  "}},
+    {"strzala", "Strzała", {"  .o.  ", "  ooo  ", ".ooooo.", "...o...", "...o...", "  ooo  ", "  ooo  "}},
+    {"romb", "Romb", {"  .o.  ", "  ooo  ", ".ooooo.", "ooo.ooo", ".ooooo.", "  ooo  ", "  .o.  "}},
+};
+
+Grid FigurePegs(const Figure &f)
+{
+    Grid g = 0;
+    for (int row = 1; row <= GRID_SIDE; ++row)
+        for (int col = 1; col <= GRID_SIDE; ++col)
+            if (f.rows[row - 1][col - 1] == 'o')
+                g |= GridCell(col, row);
+    return g;
+}
+
+void AddSingleEmpty(std::vector<Problem> &list, Shape shape, const char *id, const char *name)
+{
+    const Board &board = Board::Of(shape);
+    for (int bit = 0; bit < 49; ++bit) {
+        const Grid start = board.holes() & ~(Grid(1) << bit);
+        if (!(board.holes() >> bit & 1) || !FinishHoles(shape, -1, start))
+            continue;
+        const std::string col = std::to_string(GridCol(bit)), row = std::to_string(GridRow(bit));
+        list.push_back({std::string(id) + "-" + col + "-" + row,
+                        std::string(name) + ", puste pole: kolumna " + col + ", rząd " + row, shape, start, -1, bit});
+    }
+}
+
+std::vector<Problem> MakeProblems()
+{
+    const int centre = GridBit(CENTRE.col, CENTRE.row);
+    const Board &english = Board::Of(Shape::English);
+    std::vector<Problem> list;
+    list.push_back({"centralna", "Gra centralna", Shape::English, english.holes() & ~(Grid(1) << centre), centre,
+                    centre});
+    for (const Figure &f : FIGURES)
+        list.push_back({f.id, f.name, Shape::English, FigurePegs(f), centre, -1});
+    AddSingleEmpty(list, Shape::English, "angielska", "Angielska");
+    AddSingleEmpty(list, Shape::French, "francuska", "Francuska");
+    return list;
+}
+
+} // namespace
+
+const std::vector<Problem> &Problems()
+{
+    static const std::vector<Problem> list = MakeProblems();
+    return list;
+}
+
+const Problem *FindProblem(std::string_view id)
+{
+    for (const Problem &p : Problems())
+        if (p.id == id)
+            return &p;
+    return nullptr;
+}
+
+bool IsGoal(const Problem &problem, Grid p)
+{
+    return GridPegs(p) == 1 && (problem.goalHole < 0 || p == Grid(1) << problem.goalHole);
+}
+
+bool IsPerfect(const Problem &problem, Grid p)
+{
+    return problem.emptyHole >= 0 && p == Grid(1) << problem.emptyHole;
+}
+
+Grid FinishHoles(Shape shape, int goalHole, Grid p)
+{
+    const Grid holes = Board::Of(shape).holes();
+    const int cls = PositionClass(p);
+    Grid finish = 0;
+    for (int bit = 0; bit < 49; ++bit)
+        if ((holes >> bit & 1) && (goalHole < 0 || bit == goalHole) && PositionClass(Grid(1) << bit) == cls)
+            finish |= Grid(1) << bit;
+    return finish;
+}
+
+} // namespace peg

@@ -1,0 +1,465 @@
+// SPDX-License-Identifier: MIT
+#include "solver.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <new>
+#include <map>
+#include <mutex>
+
+namespace peg {
+
+Move GridMove(const GridJump &j)
+{
+    return {Int16(GridCol(j.from)), Int16(GridRow(j.from)), Int16(GridCol(j.to)), Int16(GridRow(j.to))};
+}
+
+SymmetrySet GoalSymmetries(int goalHole)
+{
+    SymmetrySet set = 0;
+    for (int s = 0; s < SYMMETRIES; ++s)
+        if (goalHole < 0 || TransformedBit(s, goalHole) == goalHole)
+            set |= 1u << s;
+    return set;
+}
+
+namespace {
+
+// A pagoda for each hole h: the weight of a peg d steps (along rows and
+// columns) from h is F(10 - d), F the Fibonacci numbers. A jump towards h
+// trades F(k) + F(k+1) for F(k+2), any other loses, so the sum over the pegs
+// never grows: a position whose sum is below a lone peg's on h (55) can
+// never end there. Kept as a lookup per row of the grid.
+struct Pagodas {
+    std::array<std::array<std::array<std::uint16_t, 128>, GRID_SIDE>, 49> rows{};
+};
+
+const Pagodas &ThePagodas()
+{
+    static const Pagodas pagodas = [] {
+        std::array<int, 13> weight{};
+        int a = 0, b = 1;  // F(0), F(1)
+        for (int k = 0; k <= 10; ++k) {
+            weight[10 - k] = a;
+            const int c = a + b;
+            a = b;
+            b = c;
+        }
+        Pagodas p;
+        for (int h = 0; h < 49; ++h)
+            for (int row = 0; row < GRID_SIDE; ++row)
+                for (int v = 0; v < 128; ++v)
+                    for (int c = 0; c < GRID_SIDE; ++c)
+                        if (v >> c & 1) {
+                            const int d = std::abs(GridCol(h) - (c + 1)) + std::abs(GridRow(h) - (row + 1));
+                            p.rows[h][row][v] += std::uint16_t(d <= 10 ? weight[d] : 0);
+                        }
+        return p;
+    }();
+    return pagodas;
+}
+
+int PagodaSum(int hole, Grid g)
+{
+    const auto &t = ThePagodas().rows[hole];
+    return t[0][g & 127] + t[1][g >> 7 & 127] + t[2][g >> 14 & 127] + t[3][g >> 21 & 127] + t[4][g >> 28 & 127] +
+           t[5][g >> 35 & 127] + t[6][g >> 42 & 127];
+}
+
+constexpr int PAGODA_LONE = 55;
+
+// Whether some hole of `finish` can still take the last peg by the pagodas.
+bool PagodasAllow(Grid finish, Grid p)
+{
+    for (Grid f = finish; f; f &= f - 1)
+        if (PagodaSum(__builtin_ctzll(f), p) >= PAGODA_LONE)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// ---- Complete knowledge
+
+Knowledge::Knowledge(const Problem &problem)
+    : shape_(problem.shape), symmetries_(GoalSymmetries(problem.goalHole))
+{
+}
+
+std::optional<Knowledge> Knowledge::Build(const Problem &problem, const std::atomic<bool> *cancel)
+{
+    Knowledge k(problem);
+    const Board &board = Board::Of(problem.shape);
+    const Grid start = problem.start;
+    const int top = GridPegs(start);
+    // The positions kept are images of those played under the goal's
+    // symmetries, which keep the goal's hole but not the holes the start's
+    // class allows: for a goal of any hole the pagodas rule nothing out.
+    const Grid finish = !FinishHoles(problem.shape, problem.goalHole, start) ? 0
+                        : problem.goalHole >= 0                              ? Grid(1) << problem.goalHole
+                                                                             : board.holes();
+    auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
+
+    // Forward: what can be reached, leaving out what the pagodas rule out.
+    k.levels_.assign(top + 1, {});
+    if (finish && PagodasAllow(finish, start))
+        k.levels_[top].push_back(GridCanonical(start, k.symmetries_));
+    for (int pegs = top; pegs > 1; --pegs) {
+        std::vector<Grid> &next = k.levels_[pegs - 1];
+        std::size_t n = 0;
+        for (const Grid p : k.levels_[pegs]) {
+            if ((++n & 4095) == 0 && cancelled())
+                return std::nullopt;
+            for (const GridJump &j : board.jumps())
+                if (CanJump(p, j))
+                    if (const Grid c = Jumped(p, j); PagodasAllow(finish, c))
+                        next.push_back(GridCanonical(c, k.symmetries_));
+            if (next.size() > (std::size_t(1) << 20) && next.size() > 2 * n) {
+                std::sort(next.begin(), next.end());
+                next.erase(std::unique(next.begin(), next.end()), next.end());
+            }
+        }
+        std::sort(next.begin(), next.end());
+        next.erase(std::unique(next.begin(), next.end()), next.end());
+    }
+    // Backward: keep what has a move into a kept position one peg down.
+    // (The goal's symmetries keep its hole where it is.)
+    std::erase_if(k.levels_[1], [&](Grid p) { return problem.goalHole >= 0 && p != Grid(1) << problem.goalHole; });
+    for (int pegs = 2; pegs <= top; ++pegs) {
+        if (cancelled())
+            return std::nullopt;
+        const std::vector<Grid> &below = k.levels_[pegs - 1];
+        std::erase_if(k.levels_[pegs], [&](Grid p) {
+            for (const GridJump &j : board.jumps())
+                if (CanJump(p, j) && std::binary_search(below.begin(), below.end(), GridCanonical(Jumped(p, j), k.symmetries_)))
+                    return false;
+            return true;
+        });
+        k.levels_[pegs].shrink_to_fit();
+    }
+    return k;
+}
+
+bool Knowledge::CanFinish(Grid p) const
+{
+    const std::size_t pegs = GridPegs(p);
+    if (pegs >= levels_.size())
+        return false;
+    const std::vector<Grid> &level = levels_[pegs];
+    return std::binary_search(level.begin(), level.end(), GridCanonical(p, symmetries_));
+}
+
+std::vector<Move> Knowledge::WinningMoves(Grid p) const
+{
+    std::vector<Move> moves;
+    for (const GridJump &j : Board::Of(shape_).jumps())
+        if (CanJump(p, j) && CanFinish(Jumped(p, j)))
+            moves.push_back(GridMove(j));
+    return moves;
+}
+
+std::size_t Knowledge::Count() const
+{
+    std::size_t n = 0;
+    for (const auto &level : levels_)
+        n += level.size();
+    return n;
+}
+
+// ---- Bounded proof
+
+namespace {
+
+// A set of positions, open-addressed; 0 is never a member.
+class GridSet {
+public:
+    bool Contains(Grid g) const
+    {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = Hash(g) & mask;; i = (i + 1) & mask) {
+            if (slots_[i] == g)
+                return true;
+            if (slots_[i] == 0)
+                return false;
+        }
+    }
+    void Insert(Grid g)
+    {
+        if (2 * (used_ + 1) > slots_.size()) {
+            std::vector<Grid> old(slots_.size() * 2);
+            old.swap(slots_);
+            used_ = 0;
+            for (const Grid o : old)
+                if (o)
+                    Insert(o);
+        }
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t i = Hash(g) & mask;
+        while (slots_[i] && slots_[i] != g)
+            i = (i + 1) & mask;
+        used_ += slots_[i] == 0;
+        slots_[i] = g;
+    }
+private:
+    static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 20); }
+    std::vector<Grid> slots_ = std::vector<Grid>(std::size_t(1) << 16);
+    std::size_t used_ = 0;
+};
+
+// Every position of at most `top` pegs that can reach the goal, worked out
+// backwards from the goal's last pegs: from `top` pegs down a search looks
+// up instead of searching, and most of a search's positions lie there.
+struct Lows {
+    int top;
+    GridSet set;
+};
+
+Lows MakeLows(Shape shape, int goalHole, SymmetrySet symmetries)
+{
+    const Board &board = Board::Of(shape);
+    Lows lows{shape == Shape::French ? 9 : 10, {}};
+    std::vector<Grid> level;
+    for (int bit = 0; bit < 49; ++bit)
+        if ((board.holes() >> bit & 1) && (goalHole < 0 || bit == goalHole))
+            level.push_back(GridCanonical(Grid(1) << bit, symmetries));
+    for (int pegs = 1;; ++pegs) {
+        std::sort(level.begin(), level.end());
+        level.erase(std::unique(level.begin(), level.end()), level.end());
+        for (const Grid p : level)
+            lows.set.Insert(p);
+        if (pegs == lows.top)
+            return lows;
+        std::vector<Grid> up;
+        for (const Grid p : level)
+            for (const GridJump &j : board.jumps())
+                if ((p >> j.to & 1) && !(p & j.need))
+                    up.push_back(GridCanonical(p ^ j.flip, symmetries));
+        level.swap(up);
+    }
+}
+
+const Lows &LowsFor(Shape shape, int goalHole)
+{
+    static std::mutex mutex;
+    static std::map<std::pair<Shape, int>, std::unique_ptr<Lows>> made;
+    const std::lock_guard lock(mutex);
+    auto &lows = made[{shape, goalHole}];
+    if (!lows)
+        lows = std::make_unique<Lows>(MakeLows(shape, goalHole, GoalSymmetries(goalHole)));
+    return *lows;
+}
+
+} // namespace
+
+// Positions from which the goal cannot be reached, in canonical form, as a
+// cache of fixed size: a cache line of eight a bucket, a full bucket giving
+// up one of its eight. It only saves work, so forgetting is safe; the dead
+// ends near the present question, the ones that count, stay.
+struct Prover::Dead {
+    static constexpr std::size_t BUCKETS = std::size_t(1) << 19;  // 32 MB
+    const Lows &lows;
+    // From calloc: the system's zeroed pages, taken only as they are written.
+    std::unique_ptr<Grid, decltype(&std::free)> cache{static_cast<Grid *>(std::calloc(BUCKETS * 8, sizeof(Grid))),
+                                                      &std::free};
+    Grid *slots = cache.get();
+
+    static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 32); }
+    bool Contains(Grid g) const
+    {
+        const Grid *bucket = &slots[(Hash(g) & (BUCKETS - 1)) * 8];
+        for (int k = 0; k < 8; ++k)
+            if (bucket[k] == g)
+                return true;
+        return false;
+    }
+    void Insert(Grid g)
+    {
+        const std::size_t h = Hash(g);
+        Grid *bucket = &slots[(h & (BUCKETS - 1)) * 8];
+        for (int k = 0; k < 8; ++k)
+            if (bucket[k] == 0) {
+                bucket[k] = g;
+                return;
+            }
+        bucket[h >> 29 & 7] = g;
+    }
+};
+
+struct Prover::Search {
+    const Board &board;
+    Dead &dead;
+    SymmetrySet symmetries;
+    Grid finish;  // where the class of the position asked about lets its last peg be
+    Grid goal;    // the one hole the goal asks for, or 0 for any
+    const ProofLimits &limits;
+    std::chrono::steady_clock::time_point until;
+    std::uint64_t nodes = 0;
+    std::uint64_t runEnd = 0;  // where the present run gives up
+    bool stopped = false;      // for this run
+    bool over = false;         // for good: out of time, nodes or cancelled
+    std::vector<int> line = {};  // jump numbers, last first
+
+    bool Stop()
+    {
+        if ((limits.nodes && nodes >= limits.nodes) ||
+            ((nodes & 1023) == 0 && ((limits.cancel && limits.cancel->load(std::memory_order_relaxed)) ||
+                                     std::chrono::steady_clock::now() >= until)))
+            over = true;
+        return over || nodes >= runEnd;
+    }
+
+    // Pegs with no peg beside them along a row or a column.
+    static int Isolated(Grid g)
+    {
+        constexpr Grid COLUMN_1 = 0x40810204081ull, COLUMN_7 = COLUMN_1 << 6;
+        const Grid beside = (g << 1 & ~COLUMN_1) | (g >> 1 & ~COLUMN_7) | g << 7 | g >> 7;
+        int n = 0;  // few: counted one by one, quicker than a popcount without the instruction
+        for (Grid alone = g & ~beside; alone; alone &= alone - 1)
+            ++n;
+        return n;
+    }
+    // Moves that leave fewer pegs alone first, then those that take a peg
+    // further out: lines that clear the edges while keeping pegs together are
+    // found soonest.
+    static int Score(Grid p, const GridJump &j)
+    {
+        const int c = GridCol(j.over) - 4, r = GridRow(j.over) - 4;
+        return Isolated(Jumped(p, j)) * 100 - (c * c + r * r);
+    }
+
+    // The line from p, which the lows hold, to the goal.
+    void Descend(Grid p)
+    {
+        std::vector<int> down;
+        while (GridPegs(p) > 1) {
+            const auto jumps = board.jumps();
+            for (std::size_t i = 0; i < jumps.size(); ++i)
+                if (CanJump(p, jumps[i]) && dead.lows.set.Contains(GridCanonical(Jumped(p, jumps[i]), symmetries))) {
+                    down.push_back(int(i));
+                    p = Jumped(p, jumps[i]);
+                    break;
+                }
+        }
+        line.insert(line.end(), down.rbegin(), down.rend());
+    }
+
+    // True when the goal is reached from p; false when it cannot be or the
+    // search stopped (then `stopped`).
+    bool Reach(Grid p, int pegs)
+    {
+        if (pegs == 1)
+            return !goal || p == goal;  // p may be an image of the root's: the goal's symmetries keep its hole
+        ++nodes;
+        if (stopped || (stopped = Stop()))
+            return false;
+        const Grid c = GridCanonical(p, symmetries);
+        if (pegs <= dead.lows.top) {
+            if (!dead.lows.set.Contains(c))
+                return false;
+            Descend(p);
+            return true;
+        }
+        if (dead.Contains(c))
+            return false;
+        // Score and jump number in one key, sorted by insertion: few moves.
+        const auto jumps = board.jumps();
+        std::array<int, 96> order;
+        int n = 0;
+        for (std::size_t i = 0; i < jumps.size(); ++i)
+            if (CanJump(p, jumps[i])) {
+                const int key = (Score(p, jumps[i]) + 1000) << 7 | int(i);
+                int k = n++;
+                for (; k > 0 && order[k - 1] > key; --k)
+                    order[k] = order[k - 1];
+                order[k] = key;
+            }
+        for (int k = 0; k < n; ++k) {
+            const int i = order[k] & 127;
+            if (Reach(Jumped(p, jumps[i]), pegs - 1)) {
+                line.push_back(i);
+                return true;
+            }
+            if (stopped)
+                return false;
+        }
+        dead.Insert(c);
+        return false;
+    }
+
+};
+
+Prover::Prover(Shape shape, int goalHole)
+    : shape_(shape), goalHole_(goalHole), dead_(std::make_unique<Dead>(LowsFor(shape, goalHole)))
+{
+    if (!dead_->slots)
+        throw std::bad_alloc();
+}
+Prover::~Prover() = default;
+
+namespace {
+
+// The search is run on each image of p under the goal's symmetries in turn,
+// with a number of positions to look at that doubles every round: how long
+// a line takes to find depends much on the order moves are tried in, which
+// differs between the images, and the dead positions each run finds are
+// kept for the next.
+Proof Run(Prover::Search &s, Grid p)
+{
+    Proof proof;
+    if (!s.finish) {
+        proof.verdict = Verdict::Unreachable;
+        return proof;
+    }
+    for (std::uint64_t budget = 1024;; budget *= 2)
+        for (int sym = 0; sym < SYMMETRIES; ++sym) {
+            if (!(s.symmetries >> sym & 1))
+                continue;
+            s.line.clear();
+            s.stopped = false;
+            s.runEnd = s.nodes + budget;
+            const bool reached = s.Reach(GridTransformed(sym, p), GridPegs(p));
+            if (reached) {
+                proof.verdict = Verdict::Reachable;
+                int back = 0;
+                while (TransformedBit(back, TransformedBit(sym, 0)) != 0 || TransformedBit(back, TransformedBit(sym, 1)) != 1)
+                    ++back;
+                for (auto i = s.line.rbegin(); i != s.line.rend(); ++i) {
+                    const GridJump &j = s.board.jumps()[std::size_t(*i)];
+                    proof.line.push_back(GridMove({TransformedBit(back, j.from), 0, TransformedBit(back, j.to), 0, 0}));
+                }
+                return proof;
+            }
+            if (!s.stopped)
+                proof.verdict = Verdict::Unreachable;
+            if (!s.stopped || s.over)
+                return proof;
+        }
+}
+
+} // namespace
+
+Proof Prover::Prove(Grid p, const ProofLimits &limits)
+{
+    Search s{Board::Of(shape_), *dead_, GoalSymmetries(goalHole_), FinishHoles(shape_, goalHole_, p),
+             goalHole_ < 0 ? 0 : Grid(1) << goalHole_, limits,
+             std::chrono::steady_clock::now() + limits.time};
+    return Run(s, p);
+}
+
+std::vector<Prover::MoveProof> Prover::Moves(Grid p, const ProofLimits &limits)
+{
+    const Board &board = Board::Of(shape_);
+    Search s{board, *dead_, GoalSymmetries(goalHole_), FinishHoles(shape_, goalHole_, p),
+             goalHole_ < 0 ? 0 : Grid(1) << goalHole_, limits,
+             std::chrono::steady_clock::now() + limits.time};
+    std::vector<MoveProof> moves;
+    for (const GridJump &j : board.jumps())
+        if (CanJump(p, j)) {
+            s.line.clear();
+            moves.push_back({GridMove(j), s.over ? Verdict::Unknown : Run(s, Jumped(p, j)).verdict});
+        }
+    return moves;
+}
+
+} // namespace peg
