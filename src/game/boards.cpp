@@ -24,15 +24,8 @@ Symmetries MakeSymmetries()
     Symmetries s;
     for (int sym = 0; sym < SYMMETRIES; ++sym)
         for (int bit = 0; bit < 49; ++bit) {
-            int x = GridCol(bit) - CENTRE.col, y = GridRow(bit) - CENTRE.row;
-            for (int k = 0; k < (sym & 3); ++k) {
-                const int t = x;
-                x = -y;
-                y = t;
-            }
-            if (sym & 4)
-                x = -x;
-            s.bit[sym][bit] = GridBit(x + CENTRE.col, y + CENTRE.row);
+            const CellPos t = Turned(sym, {GridCol(bit), GridRow(bit)});
+            s.bit[sym][bit] = GridBit(t.col, t.row);
         }
     for (int sym = 0; sym < SYMMETRIES; ++sym)
         for (int row = 0; row < GRID_SIDE; ++row)

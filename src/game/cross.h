@@ -24,6 +24,22 @@ struct CellPos {
 
 inline constexpr CellPos CENTRE{4, 4};  // the hole left empty at the start
 
+// A cell under one of the square's 8 symmetries about the centre: turned a
+// quarter (symmetry & 3) times, then mirrored when symmetry & 4. 0 is the
+// identity.
+constexpr CellPos Turned(int symmetry, CellPos c)
+{
+    int x = c.col - CENTRE.col, y = c.row - CENTRE.row;
+    for (int k = 0; k < (symmetry & 3); ++k) {
+        const int t = x;
+        x = -y;
+        y = t;
+    }
+    if (symmetry & 4)
+        x = -x;
+    return {x + CENTRE.col, y + CENTRE.row};
+}
+
 // The cross: two arms three cells wide through the centre, the grid's four
 // 2 by 2 corners left out. 33 holes.
 constexpr bool IsHole(int col, int row)

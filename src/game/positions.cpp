@@ -15,19 +15,6 @@ struct Holes {
     std::array<std::array<std::array<Position, 256>, 5>, 8> bytes{};
 };
 
-CellPos Turned(int symmetry, CellPos c)
-{
-    int x = c.col - CENTRE.col, y = c.row - CENTRE.row;
-    for (int k = 0; k < (symmetry & 3); ++k) {
-        const int t = x;
-        x = -y;
-        y = t;
-    }
-    if (symmetry & 4)
-        x = -x;
-    return {x + CENTRE.col, y + CENTRE.row};
-}
-
 Holes MakeHoles()
 {
     Holes h;
