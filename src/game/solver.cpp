@@ -258,6 +258,7 @@ const Lows &LowsFor(Shape shape, int goalHole)
 // ends near the present question, the ones that count, stay.
 struct Prover::Dead {
     static constexpr std::size_t BUCKETS = std::size_t(1) << 19;  // 32 MB
+    explicit Dead(const Lows &l) : lows(l) {}
     const Lows &lows;
     // From calloc: the system's zeroed pages, taken only as they are written.
     std::unique_ptr<Grid, decltype(&std::free)> cache{static_cast<Grid *>(std::calloc(BUCKETS * 8, sizeof(Grid))),
