@@ -205,6 +205,29 @@ TEST(Problems, EachIsSolvedOrRuledOut)
         }
 }
 
+// What makes the prover's pagoda pruning sound: no jump of the board makes
+// a pagoda's weight grow, and it has no weight off the board.
+TEST(Solver, PagodasNeverGrow)
+{
+    for (const Shape shape : {Shape::English, Shape::French}) {
+        const std::vector<Pagoda> &pagodas = Pagodas(shape);
+        EXPECT_GT(pagodas.size(), std::size_t(Board::Of(shape).holeCount()));
+        for (const Pagoda &w : pagodas)
+            for (int bit = 0; bit < 49; ++bit) {
+                const int col = bit % 7 + 1, row = bit / 7 + 1;
+                if (!Hole(shape, col, row)) {
+                    EXPECT_EQ(w[bit], 0);
+                    continue;
+                }
+                for (const auto &[dc, dr] : {std::pair{0, -1}, {1, 0}, {0, 1}, {-1, 0}})
+                    if (Hole(shape, col + dc, row + dr) && Hole(shape, col + 2 * dc, row + 2 * dr)) {
+                        EXPECT_GE(w[bit] + w[GridBit(col + dc, row + dr)], w[GridBit(col + 2 * dc, row + 2 * dr)])
+                            << "from " << col << "," << row << " by " << dc << "," << dr;
+                    }
+            }
+    }
+}
+
 // Both modes against the plain search: every position of few pegs, and
 // where the plain search finishes, positions of more.
 TEST(Solver, AgreesWithAPlainSearch)
