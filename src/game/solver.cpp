@@ -333,6 +333,7 @@ struct PagodaCheck {
     static constexpr std::size_t MAX_DRAWN = 16;
     std::size_t drawn = 0;  // the first, at most MAX_DRAWN used
     std::array<int, 49> steep{};  // by hole, the index of its steep pagoda
+    Grid corners = 0;  // the holes the first drawn pagoda weighs below 0
 
     explicit PagodaCheck(Shape shape) : weights(Pagodas(shape))
     {
@@ -340,6 +341,9 @@ struct PagodaCheck {
         drawn = std::min(weights.size() - std::size_t(GridPegs(holes)), MAX_DRAWN);
         for (const Pagoda &w : weights)
             rows.push_back(RowsOf(w));
+        for (int bit = 0; bit < 49; ++bit)
+            if (drawn && weights[0][bit] < 0)
+                corners |= Grid(1) << bit;
         for (std::size_t h = 0, k = weights.size() - std::size_t(GridPegs(holes)); h < 49; ++h)
             if (holes >> h & 1)
                 steep[h] = int(k++);
@@ -406,6 +410,8 @@ struct Prover::Dead {
     }
 };
 
+constexpr int CORNER_COST = 40;
+
 struct Prover::Search {
     const Board &board;
     Dead &dead;
@@ -440,13 +446,17 @@ struct Prover::Search {
             ++n;
         return n;
     }
-    // Moves that leave fewer pegs alone first, then those that take a peg
-    // further out: lines that clear the edges while keeping pegs together are
+    // Moves that leave fewer pegs alone first, then fewer in the corners the
+    // pagodas count against, then those that take a peg further out: lines that clear the edges while keeping pegs together are
     // found soonest.
-    static int Score(Grid p, const GridJump &j)
+    int Score(Grid p, const GridJump &j) const
     {
         const int c = GridCol(j.over) - 4, r = GridRow(j.over) - 4;
-        return Isolated(Jumped(p, j)) * 100 - (c * c + r * r);
+        const Grid after = Jumped(p, j);
+        int cornered = 0;
+        for (Grid k = after & dead.pagodas.corners; k; k &= k - 1)
+            ++cornered;
+        return Isolated(after) * 100 + cornered * CORNER_COST - (c * c + r * r);
     }
 
     // The line from p, which the lows hold, to the goal.
