@@ -375,6 +375,11 @@ const PagodaCheck &PagodaCheckFor(Shape shape)
 
 } // namespace
 
+bool PagodasRuleOut(Shape shape, Grid targets, Grid p)
+{
+    return PagodaCheckFor(shape).RuleOut(targets, p);
+}
+
 // Positions from which the goal cannot be reached, in canonical form, as a
 // cache of fixed size: a cache line of eight a bucket, a full bucket giving
 // up one of its eight. It only saves work, so forgetting is safe; the dead

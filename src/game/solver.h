@@ -24,6 +24,8 @@ SymmetrySet GoalSymmetries(int goalHole);
 // images, and for each hole the steep one that falls with the distance.
 using Pagoda = std::array<int, 49>;
 const std::vector<Pagoda> &Pagodas(Shape shape);
+// Whether by them no hole of `targets` can take the last peg from p.
+bool PagodasRuleOut(Shape shape, Grid targets, Grid p);
 
 // Everything about a problem with few reachable positions: each position
 // reachable from its start that can still reach the goal, by number of pegs,
