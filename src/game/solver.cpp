@@ -7,6 +7,7 @@
 #include <new>
 #include <map>
 #include <mutex>
+#include <sstream>
 
 namespace peg {
 
@@ -26,59 +27,133 @@ SymmetrySet GoalSymmetries(int goalHole)
 
 namespace {
 
-// A pagoda for each hole h: the weight of a peg d steps (along rows and
+// The steep pagoda of hole h: the weight of a peg d steps (along rows and
 // columns) from h is F(10 - d), F the Fibonacci numbers. A jump towards h
 // trades F(k) + F(k+1) for F(k+2), any other loses, so the sum over the pegs
 // never grows: a position whose sum is below a lone peg's on h (55) can
-// never end there. Kept as a lookup per row of the grid.
-struct Pagodas {
-    std::array<std::array<std::array<std::uint16_t, 128>, GRID_SIDE>, 49> rows{};
-};
-
-const Pagodas &ThePagodas()
+// never end there.
+int SteepWeight(int hole, int bit)
 {
-    static const Pagodas pagodas = [] {
-        std::array<int, 13> weight{};
+    static const std::array<int, 13> weight = [] {
+        std::array<int, 13> w{};
         int a = 0, b = 1;  // F(0), F(1)
         for (int k = 0; k <= 10; ++k) {
-            weight[10 - k] = a;
+            w[10 - k] = a;
             const int c = a + b;
             a = b;
             b = c;
         }
-        Pagodas p;
-        for (int h = 0; h < 49; ++h)
-            for (int row = 0; row < GRID_SIDE; ++row)
-                for (int v = 0; v < 128; ++v)
-                    for (int c = 0; c < GRID_SIDE; ++c)
-                        if (v >> c & 1) {
-                            const int d = std::abs(GridCol(h) - (c + 1)) + std::abs(GridRow(h) - (row + 1));
-                            p.rows[h][row][v] += std::uint16_t(d <= 10 ? weight[d] : 0);
-                        }
-        return p;
+        return w;
     }();
-    return pagodas;
+    const int d = std::abs(GridCol(hole) - GridCol(bit)) + std::abs(GridRow(hole) - GridRow(bit));
+    return d <= 10 ? weight[d] : 0;
 }
 
-int PagodaSum(int hole, Grid g)
+// The weights of pagodas as a lookup per row of the grid, so that a sum is
+// seven lookups.
+using PagodaRows = std::array<std::array<std::int16_t, 128>, GRID_SIDE>;
+
+PagodaRows RowsOf(const Pagoda &w)
 {
-    const auto &t = ThePagodas().rows[hole];
+    PagodaRows rows{};
+    for (int row = 0; row < GRID_SIDE; ++row)
+        for (int v = 0; v < 128; ++v)
+            for (int c = 0; c < GRID_SIDE; ++c)
+                if (v >> c & 1)
+                    rows[row][v] = std::int16_t(rows[row][v] + w[row * GRID_SIDE + c]);
+    return rows;
+}
+
+int Sum(const PagodaRows &t, Grid g)
+{
     return t[0][g & 127] + t[1][g >> 7 & 127] + t[2][g >> 14 & 127] + t[3][g >> 21 & 127] + t[4][g >> 28 & 127] +
            t[5][g >> 35 & 127] + t[6][g >> 42 & 127];
 }
 
+const std::array<PagodaRows, 49> &SteepRows()
+{
+    static const std::array<PagodaRows, 49> rows = [] {
+        std::array<PagodaRows, 49> r;
+        for (int h = 0; h < 49; ++h) {
+            Pagoda w{};
+            for (int bit = 0; bit < 49; ++bit)
+                w[bit] = SteepWeight(h, bit);
+            r[h] = RowsOf(w);
+        }
+        return r;
+    }();
+    return rows;
+}
+
 constexpr int PAGODA_LONE = 55;
 
-// Whether some hole of `finish` can still take the last peg by the pagodas.
+// Whether some hole of `finish` can still take the last peg by the steep
+// pagodas.
 bool PagodasAllow(Grid finish, Grid p)
 {
     for (Grid f = finish; f; f &= f - 1)
-        if (PagodaSum(__builtin_ctzll(f), p) >= PAGODA_LONE)
+        if (Sum(SteepRows()[__builtin_ctzll(f)], p) >= PAGODA_LONE)
             return true;
     return false;
 }
 
+// Pagodas drawn for a board, row by row, '.' off the board; each is used with
+// its images. A peg left in a corner or at an arm's end costs: the last peg
+// must stand on a hole that weighs more than the position.
+struct Drawing {
+    Shape shape;
+    const char *weights;
+};
+constexpr Drawing DRAWINGS[] = {
+    {Shape::English, // the corners of the arms
+     ". . -1 1 -1 . .  . . 1 1 1 . .  -1 1 0 1 0 1 -1  1 1 1 1 1 1 1  -1 1 0 1 0 1 -1  . . 1 1 1 . .  . . -1 1 -1 . ."},
+    {Shape::English, // one arm's corners
+     ". . -1 1 -1 . .  . . 1 1 1 . .  1 1 0 1 0 1 1  1 1 1 1 1 1 1  1 1 1 1 1 1 1  . . 1 1 1 . .  . . 1 1 1 . ."},
+    {Shape::French, // the corners of the arms and the board's
+     ". . -1 1 -1 . .  . -1 1 0 1 -1 .  -1 1 0 1 0 1 -1  1 0 1 1 1 0 1  -1 1 0 1 0 1 -1  . -1 1 0 1 -1 .  . . -1 1 -1 . ."},
+    {Shape::French, // one arm's corners
+     ". . -1 1 -1 . .  . 1 1 1 1 1 .  1 1 0 1 0 1 1  1 1 1 1 1 1 1  1 1 1 1 1 1 1  . 1 1 1 1 1 .  . . 1 1 1 . ."},
+    {Shape::French, // one of the board's corners
+     ". . 1 1 1 . .  . -1 1 0 1 1 .  1 1 1 1 1 1 1  1 0 1 1 1 1 1  1 1 1 1 1 1 1  . 1 1 1 1 1 .  . . 1 1 1 . ."},
+};
+
+std::vector<Pagoda> MakePagodas(Shape shape)
+{
+    std::vector<Pagoda> list;
+    for (const Drawing &d : DRAWINGS) {
+        if (d.shape != shape)
+            continue;
+        Pagoda w{};
+        std::istringstream in(d.weights);
+        std::string token;
+        for (int bit = 0; bit < 49 && in >> token; ++bit)
+            w[bit] = token == "." ? 0 : std::stoi(token);
+        for (int s = 0; s < SYMMETRIES; ++s) {
+            Pagoda image{};
+            for (int bit = 0; bit < 49; ++bit)
+                image[TransformedBit(s, bit)] = w[bit];
+            if (std::find(list.begin(), list.end(), image) == list.end())
+                list.push_back(image);
+        }
+    }
+    const Grid holes = Board::Of(shape).holes();
+    for (int h = 0; h < 49; ++h)
+        if (holes >> h & 1) {
+            Pagoda w{};
+            for (int bit = 0; bit < 49; ++bit)
+                w[bit] = holes >> bit & 1 ? SteepWeight(h, bit) : 0;
+            list.push_back(w);
+        }
+    return list;
+}
+
 } // namespace
+
+const std::vector<Pagoda> &Pagodas(Shape shape)
+{
+    static const std::vector<Pagoda> english = MakePagodas(Shape::English), french = MakePagodas(Shape::French);
+    return shape == Shape::French ? french : english;
+}
 
 // ---- Complete knowledge
 
@@ -250,7 +325,60 @@ const Lows &LowsFor(Shape shape, int goalHole)
     return *lows;
 }
 
+// The pagodas of a board as lookups: the drawn ones, whose sums a position
+// takes once for all its holes, then the steep one of each hole.
+struct PagodaCheck {
+    std::vector<PagodaRows> rows;
+    std::vector<Pagoda> weights;
+    static constexpr std::size_t MAX_DRAWN = 16;
+    std::size_t drawn = 0;  // the first, at most MAX_DRAWN used
+    std::array<int, 49> steep{};  // by hole, the index of its steep pagoda
+    Grid corners = 0;  // the holes the first drawn pagoda weighs below 0
+
+    explicit PagodaCheck(Shape shape) : weights(Pagodas(shape))
+    {
+        const Grid holes = Board::Of(shape).holes();
+        drawn = std::min(weights.size() - std::size_t(GridPegs(holes)), MAX_DRAWN);
+        for (const Pagoda &w : weights)
+            rows.push_back(RowsOf(w));
+        for (int bit = 0; bit < 49; ++bit)
+            if (drawn && weights[0][bit] < 0)
+                corners |= Grid(1) << bit;
+        for (std::size_t h = 0, k = weights.size() - std::size_t(GridPegs(holes)); h < 49; ++h)
+            if (holes >> h & 1)
+                steep[h] = int(k++);
+    }
+
+    // Whether no hole of `targets` can take the last peg from p by them.
+    bool RuleOut(Grid targets, Grid p) const
+    {
+        std::array<int, MAX_DRAWN> sums;
+        for (std::size_t k = 0; k < drawn; ++k)
+            sums[k] = Sum(rows[k], p);
+        for (Grid f = targets; f; f &= f - 1) {
+            const int t = __builtin_ctzll(f);
+            bool out = Sum(rows[std::size_t(steep[t])], p) < PAGODA_LONE;
+            for (std::size_t k = 0; k < drawn && !out; ++k)
+                out = sums[k] < weights[k][t];
+            if (!out)
+                return false;
+        }
+        return true;
+    }
+};
+
+const PagodaCheck &PagodaCheckFor(Shape shape)
+{
+    static const PagodaCheck english(Shape::English), french(Shape::French);
+    return shape == Shape::French ? french : english;
+}
+
 } // namespace
+
+bool PagodasRuleOut(Shape shape, Grid targets, Grid p)
+{
+    return PagodaCheckFor(shape).RuleOut(targets, p);
+}
 
 // Positions from which the goal cannot be reached, in canonical form, as a
 // cache of fixed size: a cache line of eight a bucket, a full bucket giving
@@ -258,8 +386,9 @@ const Lows &LowsFor(Shape shape, int goalHole)
 // ends near the present question, the ones that count, stay.
 struct Prover::Dead {
     static constexpr std::size_t BUCKETS = std::size_t(1) << 19;  // 32 MB
-    explicit Dead(const Lows &l) : lows(l) {}
+    Dead(const Lows &l, const PagodaCheck &p) : lows(l), pagodas(p) {}
     const Lows &lows;
+    const PagodaCheck &pagodas;
     // From calloc: the system's zeroed pages, taken only as they are written.
     std::unique_ptr<Grid, decltype(&std::free)> cache{static_cast<Grid *>(std::calloc(BUCKETS * 8, sizeof(Grid))),
                                                       &std::free};
@@ -287,6 +416,8 @@ struct Prover::Dead {
     }
 };
 
+constexpr int CORNER_COST = 40;
+
 struct Prover::Search {
     const Board &board;
     Dead &dead;
@@ -300,6 +431,7 @@ struct Prover::Search {
     bool stopped = false;      // for this run
     bool over = false;         // for good: out of time, nodes or cancelled
     std::vector<int> line = {};  // jump numbers, last first
+    Grid targets = 0;  // the finish holes of the image the present run searches
 
     bool Stop()
     {
@@ -320,13 +452,17 @@ struct Prover::Search {
             ++n;
         return n;
     }
-    // Moves that leave fewer pegs alone first, then those that take a peg
-    // further out: lines that clear the edges while keeping pegs together are
+    // Moves that leave fewer pegs alone first, then fewer in the corners the
+    // pagodas count against, then those that take a peg further out: lines that clear the edges while keeping pegs together are
     // found soonest.
-    static int Score(Grid p, const GridJump &j)
+    int Score(Grid p, const GridJump &j) const
     {
         const int c = GridCol(j.over) - 4, r = GridRow(j.over) - 4;
-        return Isolated(Jumped(p, j)) * 100 - (c * c + r * r);
+        const Grid after = Jumped(p, j);
+        int cornered = 0;
+        for (Grid k = after & dead.pagodas.corners; k; k &= k - 1)
+            ++cornered;
+        return Isolated(after) * 100 + cornered * CORNER_COST - (c * c + r * r);
     }
 
     // The line from p, which the lows hold, to the goal.
@@ -361,6 +497,8 @@ struct Prover::Search {
             Descend(p);
             return true;
         }
+        if (dead.pagodas.RuleOut(targets, p))
+            return false;
         if (dead.Contains(c))
             return false;
         // Score and jump number in one key, sorted by insertion: few moves.
@@ -391,7 +529,7 @@ struct Prover::Search {
 };
 
 Prover::Prover(Shape shape, int goalHole)
-    : shape_(shape), goalHole_(goalHole), dead_(std::make_unique<Dead>(LowsFor(shape, goalHole)))
+    : shape_(shape), goalHole_(goalHole), dead_(std::make_unique<Dead>(LowsFor(shape, goalHole), PagodaCheckFor(shape)))
 {
     if (!dead_->slots)
         throw std::bad_alloc();
@@ -419,6 +557,7 @@ Proof Run(Prover::Search &s, Grid p)
             s.line.clear();
             s.stopped = false;
             s.runEnd = s.nodes + budget;
+            s.targets = GridTransformed(sym, s.finish);
             const bool reached = s.Reach(GridTransformed(sym, p), GridPegs(p));
             if (reached) {
                 proof.verdict = Verdict::Reachable;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -16,6 +17,15 @@ namespace peg {
 Move GridMove(const GridJump &jump);
 // The symmetries that keep the goal: all 8 for any hole or the centre.
 SymmetrySet GoalSymmetries(int goalHole);
+
+// A pagoda: a weight per grid bit (0 off the board) such that for every jump
+// w(from) + w(over) >= w(to), so the weight of a position never grows. The
+// prover's, for a board: a few drawn for the corners and arms with their
+// images, and for each hole the steep one that falls with the distance.
+using Pagoda = std::array<int, 49>;
+const std::vector<Pagoda> &Pagodas(Shape shape);
+// Whether by them no hole of `targets` can take the last peg from p.
+bool PagodasRuleOut(Shape shape, Grid targets, Grid p);
 
 // Everything about a problem with few reachable positions: each position
 // reachable from its start that can still reach the goal, by number of pegs,

@@ -205,6 +205,53 @@ TEST(Problems, EachIsSolvedOrRuledOut)
         }
 }
 
+// What makes the prover's pagoda pruning sound: no jump of the board makes
+// a pagoda's weight grow, and it has no weight off the board.
+TEST(Solver, PagodasNeverGrow)
+{
+    for (const Shape shape : {Shape::English, Shape::French}) {
+        const std::vector<Pagoda> &pagodas = Pagodas(shape);
+        EXPECT_GT(pagodas.size(), std::size_t(Board::Of(shape).holeCount()));
+        for (const Pagoda &w : pagodas)
+            for (int bit = 0; bit < 49; ++bit) {
+                const int col = bit % 7 + 1, row = bit / 7 + 1;
+                if (!Hole(shape, col, row)) {
+                    EXPECT_EQ(w[bit], 0);
+                    continue;
+                }
+                for (const auto &[dc, dr] : {std::pair{0, -1}, {1, 0}, {0, 1}, {-1, 0}})
+                    if (Hole(shape, col + dc, row + dr) && Hole(shape, col + 2 * dc, row + 2 * dr)) {
+                        EXPECT_GE(w[bit] + w[GridBit(col + dc, row + dr)], w[GridBit(col + 2 * dc, row + 2 * dr)])
+                            << "from " << col << "," << row << " by " << dc << "," << dr;
+                    }
+            }
+    }
+}
+
+// The pruning itself: a position played backwards from a lone peg is never
+// ruled out for that peg's hole, and a lone peg elsewhere always is.
+TEST(Solver, PagodasRuleOutOnlyTheUnreachable)
+{
+    std::mt19937 random(5);
+    for (const Shape shape : {Shape::English, Shape::French})
+        for (const auto &[col, row] : PegsOf(Board::Of(shape).holes())) {
+            const Grid target = GridCell(col, row);
+            for (const auto &[c, r] : PegsOf(Board::Of(shape).holes()))
+                EXPECT_EQ(PagodasRuleOut(shape, target, GridCell(c, r)), c != col || r != row);
+            Grid p = target;
+            for (int steps = 0; steps < 200 && GridPegs(p) < 16; ++steps) {
+                const Pegs pegs = PegsOf(p);
+                const auto &[pc, pr] = *std::next(pegs.begin(), long(random() % pegs.size()));
+                const int way = int(random() % 4), dc = (way == 1) - (way == 3), dr = (way == 2) - (way == 0);
+                if (Hole(shape, pc + 2 * dc, pr + 2 * dr) && !(p & GridCell(pc + dc, pr + dr)) &&
+                    !(p & GridCell(pc + 2 * dc, pr + 2 * dr))) {
+                    p ^= GridCell(pc, pr) | GridCell(pc + dc, pr + dr) | GridCell(pc + 2 * dc, pr + 2 * dr);
+                    ASSERT_FALSE(PagodasRuleOut(shape, target, p)) << std::hex << p;
+                }
+            }
+        }
+}
+
 // Both modes against the plain search: every position of few pegs, and
 // where the plain search finishes, positions of more.
 TEST(Solver, AgreesWithAPlainSearch)
