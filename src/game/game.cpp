@@ -25,7 +25,32 @@ void CheckLogSlot(int slot)
         throw IndexError("move log slot " + std::to_string(slot) + " outside 0.." + std::to_string(LOG_LAST_SLOT));
 }
 
+void CheckMoves(std::span<const Move> moves)
+{
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const Move &m = moves[i];
+        if (!InGameArea(m.fromCol, m.fromRow) || !InGameArea(m.toCol, m.toRow))
+            throw std::invalid_argument("recorded move " + std::to_string(i + 1) + " (" + std::to_string(m.fromCol) +
+                                        ", " + std::to_string(m.fromRow) + " -> " + std::to_string(m.toCol) + ", " +
+                                        std::to_string(m.toRow) + ") leaves 1..7");
+    }
+}
+
 } // namespace
+
+StartPosition CentralStart()
+{
+    const Grid holes = Board::Of(Shape::English).holes();
+    return {holes, holes & ~GridCell(CENTRE.col, CENTRE.row)};
+}
+
+void Game::SetStart(const StartPosition &start)
+{
+    const int pegs = GridPegs(start.pegs);
+    if ((start.pegs & ~start.holes) || pegs < 1 || pegs > LOG_LAST_SLOT || (start.holes >> GRID_SIDE * GRID_SIDE))
+        throw std::invalid_argument("start of " + std::to_string(pegs) + " pegs does not fit the board");
+    start_ = start;
+}
 
 Move SlotMove(const MoveLog &log, int slot)
 {
@@ -72,14 +97,16 @@ void Game::refresh()
 
 void Game::NewGame()
 {
-    pegsLeft_ = START_PEGS;
+    pegsLeft_ = startPegs();
     redoLeft_ = 0;
     if (view_)
         view_->ShowCount(pegsLeft_);
     selection_[0] = 0;
     for (int col = GAME_FIRST; col <= GAME_LAST; ++col)
         for (int row = GAME_FIRST; row <= GAME_LAST; ++row)
-            at(col, row) = !IsHole(col, row) ? CELL_NONE : CellPos{col, row} == CENTRE ? CELL_EMPTY : CELL_PEG;
+            at(col, row) = !(start_.holes & GridCell(col, row)) ? CELL_NONE
+                           : start_.pegs & GridCell(col, row)    ? CELL_PEG
+                                                                 : CELL_EMPTY;
     if (view_)
         view_->DrawBoard();
 }
@@ -144,7 +171,7 @@ ClickResult Game::CellClicked(int col, int row)
 
 bool Game::CanUndo() const
 {
-    if (pegsLeft_ >= START_PEGS)
+    if (pegsLeft_ >= startPegs())
         return false;
     const Move m = SlotMove(moveLog_, pegsLeft_);
     const std::optional<CellPos> over = JumpedCell(m.from(), m.to());
@@ -198,21 +225,27 @@ bool Game::Redo()
 
 void Game::LoadRecordedMoves(Int16 pegsLeft, std::span<const Move> moves)
 {
-    // A counter above 32 asks for a negative number of moves: refused too.
-    if (pegsLeft < 1 || moves.size() != std::size_t(START_PEGS - pegsLeft))
+    // A counter above the start asks for a negative number of moves: refused too.
+    if (pegsLeft < 1 || moves.size() != std::size_t(startPegs() - pegsLeft))
         throw std::invalid_argument("recorded game holds " + std::to_string(moves.size()) +
                                     " moves for the counter " + std::to_string(pegsLeft));
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const Move &m = moves[i];
-        if (!InGameArea(m.fromCol, m.fromRow) || !InGameArea(m.toCol, m.toRow))
-            throw std::invalid_argument("recorded move " + std::to_string(i + 1) + " (" + std::to_string(m.fromCol) +
-                                        ", " + std::to_string(m.fromRow) + " -> " + std::to_string(m.toCol) + ", " +
-                                        std::to_string(m.toRow) + ") leaves 1..7");
-    }
+    CheckMoves(moves);
     // Everything is checked first: a refused game leaves the old log whole.
     replayTarget_ = pegsLeft;
     redoLeft_ = 0;  // their slots are overwritten
-    int slot = FIRST_SLOT;
+    int slot = startPegs() - 1;
+    for (const Move &m : moves)
+        logMove(slot--, m);
+}
+
+void Game::LoadMovesFromHere(std::span<const Move> moves)
+{
+    if (moves.size() >= std::size_t(pegsLeft_))
+        throw std::invalid_argument(std::to_string(moves.size()) + " moves from " + std::to_string(pegsLeft_) + " pegs");
+    CheckMoves(moves);
+    replayTarget_ = Int16(pegsLeft_ - Int16(moves.size()));
+    redoLeft_ = 0;
+    int slot = pegsLeft_ - 1;
     for (const Move &m : moves)
         logMove(slot--, m);
 }

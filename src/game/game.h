@@ -6,6 +6,7 @@
 #include <span>
 #include <stdexcept>
 
+#include "boards.h"
 #include "cross.h"
 
 namespace peg {
@@ -18,10 +19,12 @@ inline constexpr Int16 CELL_EMPTY = 1;  // a hole without a peg
 inline constexpr Int16 CELL_PEG = 2;    // a hole with a peg
 
 inline constexpr int BOARD_LAST = 9;    // board indices run 0..9; play uses 1..7
-inline constexpr int LOG_LAST_SLOT = 33;
+// A move lands in the slot of the count it leaves: one slot for each hole
+// of the largest board, the French board's 37.
+inline constexpr int LOG_LAST_SLOT = 36;
 inline constexpr int LOG_LAST_ENTRY = 4;
-inline constexpr Int16 START_PEGS = 32;
-inline constexpr Int16 FIRST_SLOT = 31;  // the first move of a game lands in slot 31
+inline constexpr Int16 START_PEGS = 32;  // the central game's
+inline constexpr Int16 FIRST_SLOT = 31;  // the central game's first move lands in slot 31
 
 // Entries of a move-log slot; entry 0 is never used.
 enum LogEntry { fromCol = 1, fromRow = 2, toCol = 3, toRow = 4 };
@@ -66,11 +69,28 @@ using MoveLog = std::array<std::array<Int16, LOG_LAST_ENTRY + 1>, LOG_LAST_SLOT 
 // The move in a log slot, whatever it holds. Throws IndexError for a slot outside 0..33.
 Move SlotMove(const MoveLog &log, int slot);
 
+// Where a game starts, as grid bits (boards.h): the cells that are holes
+// and those of them that hold pegs.
+struct StartPosition {
+    Grid holes;
+    Grid pegs;
+    bool operator==(const StartPosition &) const = default;
+};
+// The central game's: the cross, full but for its centre.
+StartPosition CentralStart();
+
 class Game {
 public:
     explicit Game(BoardView *view = nullptr) : view_(view) {}
 
     void setView(BoardView *view) { view_ = view; }
+
+    // The start the next NewGame sets up; the central game's until changed.
+    // Throws std::invalid_argument for pegs outside the holes, or for no peg
+    // or more than the log holds.
+    void SetStart(const StartPosition &start);
+    const StartPosition &start() const { return start_; }
+    Int16 startPegs() const { return Int16(GridPegs(start_.pegs)); }
 
     // Also ends the list of moves that Redo can make again.
     void NewGame();
@@ -109,12 +129,19 @@ public:
     const MoveLog &moveLog() const { return moveLog_; }
 
     // Loads a recorded game for a replay: the replay target becomes pegsLeft
-    // and moves[0..] fill the log slots 31 down to pegsLeft; the board, the
-    // selection and the other slots are not touched; moves taken back can no
-    // longer be made again. Throws std::invalid_argument, before changing
-    // anything, unless pegsLeft is 1..32, there are 32 - pegsLeft moves and
-    // every coordinate is 1..7.
+    // and moves[0..] fill the log slots startPegs - 1 down to pegsLeft; the
+    // board, the selection and the other slots are not touched; moves taken
+    // back can no longer be made again. Throws std::invalid_argument, before
+    // changing anything, unless pegsLeft is 1..startPegs, there are
+    // startPegs - pegsLeft moves and every coordinate is 1..7.
     void LoadRecordedMoves(Int16 pegsLeft, std::span<const Move> moves);
+
+    // Loads moves to be played on from the position as it stands, as a
+    // replay plays them: the replay target becomes pegsLeft - moves.size().
+    // Moves taken back can no longer be made again. Throws
+    // std::invalid_argument, changing nothing, for more moves than the
+    // pegs allow or a coordinate outside 1..7.
+    void LoadMovesFromHere(std::span<const Move> moves);
 
     // Plays the move in slot pegsLeft - 1 as a click on its target with its
     // source selected, then drops the selection. A source that holds no peg
@@ -129,6 +156,7 @@ private:
     void refresh();
 
     BoardView *view_;
+    StartPosition start_ = CentralStart();
     std::array<std::array<Int16, BOARD_LAST + 1>, BOARD_LAST + 1> board_{};  // [col][row]
     std::array<Int16, 3> selection_{};  // flag, column, row
     Int16 pegsLeft_ = 0;

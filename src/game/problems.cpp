@@ -77,6 +77,8 @@ const Problem *FindProblem(std::string_view id)
     return nullptr;
 }
 
+int StartPegs(const Problem &problem) { return GridPegs(problem.start); }
+
 bool IsGoal(const Problem &problem, Grid p)
 {
     return GridPegs(p) == 1 && (problem.goalHole < 0 || p == Grid(1) << problem.goalHole);

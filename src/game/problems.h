@@ -26,6 +26,8 @@ struct Problem {
 // peg anywhere, for both).
 const std::vector<Problem> &Problems();
 const Problem *FindProblem(std::string_view id);
+inline const Problem &CentralProblem() { return Problems().front(); }
+int StartPegs(const Problem &problem);
 
 bool IsGoal(const Problem &problem, Grid p);
 // One peg left, in the hole that was empty at the start.

@@ -9,7 +9,7 @@ TickResult ReplayTick(Game &game, RefusedMove *refused)
     if (game.PlayNextRecordedMove() == RecordedMoveResult::Refused) {
         // A refused move leaves the counter where it was, so slot k still holds it.
         if (refused)
-            *refused = {FIRST_SLOT + 1 - k, SlotMove(game.moveLog(), k)};
+            *refused = {game.startPegs() - k, SlotMove(game.moveLog(), k)};
         return TickResult::Refused;
     }
     return game.replayTarget() == game.pegsLeft() ? TickResult::Finished : TickResult::Continue;

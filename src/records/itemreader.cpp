@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string_view>
 #include <system_error>
+#include <tuple>
 
 #include "words.h"
 
@@ -172,6 +173,14 @@ std::string ItemReader::ReadText()
 {
     startItem();
     return takeText();
+}
+
+ItemValue ItemReader::PeekValue()
+{
+    const auto state = std::tuple(pos_, line_, items_, itemLine_);
+    ItemValue value = ReadValue();
+    std::tie(pos_, line_, items_, itemLine_) = state;
+    return value;
 }
 
 std::int16_t ItemReader::ReadInt16()

@@ -36,6 +36,8 @@ public:
     std::string ReadText();
     std::int16_t ReadInt16();
     ItemValue ReadValue();
+    // The next item as ReadValue gives it, left unread.
+    ItemValue PeekValue();
 
     int line() const;        // line of the next unread character, 1-based
     int itemsRead() const;

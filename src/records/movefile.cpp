@@ -22,15 +22,20 @@ void AppendNumber(std::string &out, Int16 value)
 
 } // namespace
 
-std::string FormatMoveFile(Int16 pegsLeft, const MoveLog &log)
+std::string FormatMoveFile(Int16 pegsLeft, const MoveLog &log, const Problem &problem)
 {
     if (pegsLeft < 0)
         throw IndexError("move log slot " + std::to_string(pegsLeft) + " outside bounds");
     std::string out = MOVE_FILE_HEADER;
     out += LINE_END;
+    if (&problem != &CentralProblem()) {
+        out += PROBLEM_PREFIX;
+        out += problem.id;
+        out += LINE_END;
+    }
     AppendNumber(out, pegsLeft);
     out += LINE_END;
-    for (int slot = FIRST_SLOT; slot >= pegsLeft; --slot) {
+    for (int slot = StartPegs(problem) - 1; slot >= pegsLeft; --slot) {
         const Move m = SlotMove(log, slot);
         for (const Int16 value : {m.fromCol, m.fromRow, m.toCol, m.toRow})
             AppendNumber(out, value);
@@ -39,9 +44,9 @@ std::string FormatMoveFile(Int16 pegsLeft, const MoveLog &log)
     return out;
 }
 
-std::string FormatMoveFile(const Game &game)
+std::string FormatMoveFile(const Game &game, const Problem &problem)
 {
-    return FormatMoveFile(game.pegsLeft(), game.moveLog());
+    return FormatMoveFile(game.pegsLeft(), game.moveLog(), problem);
 }
 
 MoveFile ParseMoveFile(const std::string &content)
@@ -59,11 +64,21 @@ MoveFile ParseMoveFile(const std::string &content)
         if (header.isNumber)
             throw refuse(NoHeaderText(header.text));
 
-        file.pegsLeft = reader.ReadInt16();
-        if (file.pegsLeft < 1 || file.pegsLeft > START_PEGS)
-            throw refuse(PegsLeftOutOfRangeText(file.pegsLeft));
+        if (const ItemValue next = reader.PeekValue();
+            !next.isNumber && next.text.starts_with(PROBLEM_PREFIX)) {
+            reader.ReadValue();
+            const std::string id = next.text.substr(std::string_view(PROBLEM_PREFIX).size());
+            file.problem = FindProblem(id);
+            if (!file.problem)
+                throw refuse(UnknownProblemText(id));
+        }
+        const int startPegs = StartPegs(*file.problem);
 
-        movesNeeded = START_PEGS - file.pegsLeft;
+        file.pegsLeft = reader.ReadInt16();
+        if (file.pegsLeft < 1 || file.pegsLeft > startPegs)
+            throw refuse(PegsLeftOutOfRangeText(file.pegsLeft, startPegs));
+
+        movesNeeded = startPegs - file.pegsLeft;
         for (int m = 0; m < movesNeeded; ++m) {
             Int16 v[4];
             for (int e = 0; e < 4; ++e) {

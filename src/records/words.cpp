@@ -223,9 +223,15 @@ std::string NoHeaderText(const std::string &firstItem)
     return "brak nagłówka, plik zaczyna się od liczby " + Quoted(firstItem);
 }
 
-std::string PegsLeftOutOfRangeText(int pegsLeft)
+std::string PegsLeftOutOfRangeText(int pegsLeft, int startPegs)
 {
-    return "liczba pozostałych pionów wynosi " + std::to_string(pegsLeft) + ", poza zakresem od 1 do 32";
+    return "liczba pozostałych pionów wynosi " + std::to_string(pegsLeft) + ", poza zakresem od 1 do " +
+           std::to_string(startPegs);
+}
+
+std::string UnknownProblemText(const std::string &id)
+{
+    return "nieznane zadanie " + Quoted(id) + "; ta wersja gry zna zadania wymienione w menu „Zadanie”";
 }
 
 std::string MoveEntryOutOfRangeText(int entry, int moveNumber, int value)

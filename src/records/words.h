@@ -43,7 +43,8 @@ std::string NumberOutOfRangeText(const std::string &item);
 // ---- The move file
 
 std::string NoHeaderText(const std::string &firstItem);
-std::string PegsLeftOutOfRangeText(int pegsLeft);
+std::string PegsLeftOutOfRangeText(int pegsLeft, int startPegs);
+std::string UnknownProblemText(const std::string &id);
 // entry: 0..3, in file order (from column, from row, to column, to row).
 std::string MoveEntryOutOfRangeText(int entry, int moveNumber, int value);
 std::string TooFewMovesText(int pegsLeft, int movesNeeded, std::size_t movesFound);

@@ -33,12 +33,12 @@ inline bool Play(peg::Game &g, const std::vector<peg::Move> &moves = FullGameLog
     });
 }
 
-using Grid = std::array<std::array<peg::Int16, peg::BOARD_LAST + 1>, peg::BOARD_LAST + 1>;  // [col][row]
+using Cells = std::array<std::array<peg::Int16, peg::BOARD_LAST + 1>, peg::BOARD_LAST + 1>;  // [col][row]
 
 // Every cell of the 10 by 10 grid.
-inline Grid BoardOf(const peg::Game &g)
+inline Cells BoardOf(const peg::Game &g)
 {
-    Grid b{};
+    Cells b{};
     for (int i = 0; i < 100; ++i)
         b[i / 10][i % 10] = g.cell(i / 10, i % 10);
     return b;

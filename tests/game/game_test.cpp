@@ -150,7 +150,7 @@ TEST_F(GameTest, ARecordedGameReplaysToItsCounterOrStopsAtTheFirstMoveThatCannot
         const int last = refusedAt ? refusedAt : std::max(int(moves.size()), 1);
         for (int tick = 1; tick < last; ++tick)
             ASSERT_EQ(ReplayTick(game), TickResult::Continue) << "tick " << tick;
-        const Grid board = BoardOf(game);
+        const Cells board = BoardOf(game);
         const TickResult end = refusedAt ? TickResult::Refused : TickResult::Finished;
         RefusedMove refused;
         EXPECT_EQ(ReplayTick(game, &refused), end);

@@ -53,6 +53,24 @@ TEST(MoveFile, IsWrittenAsPlayedAndReadBackByteForByte)
     }
 }
 
+TEST(MoveFile, OfAnotherProblemNamesItAndReplaysOnItsBoard)
+{
+    const Problem &cross = *FindProblem("krzyz");
+    Game g;
+    g.SetStart({Board::Of(cross.shape).holes(), cross.start});
+    g.NewGame();
+    ASSERT_TRUE(Play(g, {{4, 4, 4, 6}}));
+    const std::string bytes = FormatMoveFile(g, cross);
+    EXPECT_EQ(bytes, kHeader + "Zadanie: krzyz\r\n 5 \r\n 4  4  4  6 \r\n");
+
+    const MoveFile file = ParseMoveFile(bytes);
+    ASSERT_EQ(file.problem, &cross);
+    g.NewGame();
+    ApplyMoveFile(file, g);
+    EXPECT_EQ(ReplayTick(g), TickResult::Finished);
+    EXPECT_EQ(FormatMoveFile(g, cross), bytes);
+}
+
 TEST(MoveFile, RefusalNamesLineAndItem)
 {
     const struct { std::string content; int line, item; const char *message; } cases[] = {
@@ -60,6 +78,9 @@ TEST(MoveFile, RefusalNamesLineAndItem)
         {" 31 \r\n 4  2  4  4 \r\n", 1, 1, "wiersz 1, pozycja 1: brak nagłówka, plik zaczyna się od liczby „31”"},
         {kHeader + " 0 \r\n", 2, 2, "wiersz 2, pozycja 2: liczba pozostałych pionów wynosi 0, poza zakresem od 1 do 32"},
         {kHeader + "\r\n 33 \r\n", 3, 2, "wiersz 3, pozycja 2: liczba pozostałych pionów wynosi 33, poza zakresem od 1 do 32"},
+        {kHeader + "Zadanie: krzyz\r\n 7 \r\n", 3, 3, "wiersz 3, pozycja 3: liczba pozostałych pionów wynosi 7, poza zakresem od 1 do 6"},
+        {kHeader + "Zadanie: kwadrat\r\n 1 \r\n", 2, 2, "wiersz 2, pozycja 2: nieznane zadanie „kwadrat”; ta wersja gry zna zadania wymienione w menu „Zadanie”"},
+        {kHeader + "Zadanie krzyz\r\n 1 \r\n", 2, 2, "wiersz 2, pozycja 2: „Zadanie” nie jest liczbą całkowitą"},
         {kHeader + " 30 \r\n 4  2  4  4 \r\n 2  3  8  3 \r\n", 4, 9, "wiersz 4, pozycja 9: kolumna pola docelowego w ruchu 2 wynosi 8, poza zakresem od 1 do 7"},
         {kHeader + " 31 \r\n 4  0  4  4 \r\n", 3, 4, "wiersz 3, pozycja 4: rząd pola startowego w ruchu 1 wynosi 0, poza zakresem od 1 do 7"},
         {kHeader + " 31 \r\n 4  2  x  4 \r\n", 3, 5, "wiersz 3, pozycja 5: „x” nie jest liczbą całkowitą"},

@@ -48,7 +48,7 @@ private slots:
     void theBoardIsATableOfNamedCells()
     {
         ShownKelbor w;
-        QAccessibleTableInterface *table = Reader(Board(w))->tableInterface();
+        QAccessibleTableInterface *table = Reader(MapaOf(w))->tableInterface();
         QVERIFY(table && table->rowCount() == 7 && table->columnCount() == 7);
         QAccessibleInterface *cell = table->cellAt(1, 3);  // row 2, column 4
         QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("kolumna 4, rząd 2: pion"));

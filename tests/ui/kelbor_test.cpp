@@ -32,7 +32,7 @@ private slots:
     {
         ShownKelbor w;
         QCOMPARE(w.size(), QSize(457, 464));
-        QCOMPARE(Board(w)->geometry(), QRect(16, 16, 420, 420));
+        QCOMPARE(MapaOf(w)->geometry(), QRect(16, 16, 420, 420));
         QVERIFY(AtStart(w) && !Shows(w, "Tiles"));
         QCOMPARE(OnScreen(w), w.renderer().image());  // the screen shows the board's image
         QCoreApplication::processEvents();  // the icon, at every size drawn, follows the board's first picture
@@ -47,7 +47,7 @@ private slots:
             QVERIFY(l->font().pointSize() == 12 && l->height() >= l->fontMetrics().height());
         }
         // With no files the buttons only open panels, and Reset keeps them open.
-        Problems problems(w);
+        Told problems(w);
         PressCell(w, 4, 6), PressCell(w, 4, 4), PressCell(w, 2, 4);  // a move and a selection
         const QImage before = w.renderer().image();
         for (const char *b : {"BTNmata", "MODzast", "MODok", "BTNmata", "BTNOdt", "OdtOK", "SPDQ", "SPDM", "SPDSL", "BTNzapr"})
@@ -80,7 +80,7 @@ private slots:
         QTest::qWait(50);
         QVERIFY(told.isEmpty());
         shown = &w;
-        Board(w)->hide();  // so the boxes certainly come before the board's picture
+        MapaOf(w)->hide();  // so the boxes certainly come before the board's picture
         w.show();
         QTRY_COMPARE(told.size(), 2);
         QVERIFY2(told[0].contains(QStringLiteral("zla.cfg")), qPrintable(told[0]));
@@ -96,7 +96,7 @@ private slots:
             for (const QString &button : opened)
                 Click(w, qPrintable(button));
             QStringList names;
-            for (QWidget *at = Board(w)->nextInFocusChain(); at != Board(w) && names.size() < 100; at = at->nextInFocusChain())
+            for (QWidget *at = MapaOf(w)->nextInFocusChain(); at != MapaOf(w) && names.size() < 100; at = at->nextInFocusChain())
                 if (at->focusPolicy() & Qt::TabFocus)
                     names << at->objectName();
             return names;
@@ -147,7 +147,7 @@ private slots:
     void theCursorPlaysItsCell()
     {
         ShownKelbor w;
-        BoardPicture *board = Board(w);
+        BoardPicture *board = MapaOf(w);
         board->setFocus();
         QCOMPARE(Spoken(board, QAccessible::Name), QStringLiteral("Plansza"));
         const QImage image = w.renderer().image();
@@ -205,7 +205,7 @@ private slots:
         for (const char *f : {"kontrast-nieuzyt.png", "kontrast-pusty.png", "kontrast-pelny.png", "kontrast-aktual.png"})
             QFile::copy(QStringLiteral(SAMPLES_DIR "/") + f, f);
         ShownKelbor w;
-        Problems problems(w);
+        Told problems(w);
         PressCell(w, 4, 2);
         const char *panel = ControlFactory::PanelOf(qPrintable(control));
         const char *opener = std::strcmp(panel, "FMzapr") == 0 ? "BTNzapr" : std::strcmp(panel, "Odt") == 0 ? "BTNOdt" : "BTNmata";
@@ -217,7 +217,7 @@ private slots:
         focused->setFocus();
         const QImage peg = w.renderer().tileImage(Tile::Pelny);
         Key(focused, Qt::Key(key));
-        QVERIFY(problems.texts.isEmpty() && !Board(w)->cursorShown());
+        QVERIFY(problems.texts.isEmpty() && !MapaOf(w)->cursorShown());
         QCOMPARE(Ctl<QLineEdit>(w, "plik")->text(), control == "plik" && key == Qt::Key_H ? "h" : "wynik.txt");  // a letter, typed over the name offered
         QCOMPARE(ReadFile(QStringLiteral("wynik.txt")), then == "saved" ? QByteArray("Plik opisujacy ruchy gracza. Ilosc pozostalych:\r\n 32 \r\n") : QByteArray());
         for (const char *p : {"FMmod", "Odt", "FMzapr"})
@@ -267,7 +267,7 @@ private slots:
     {
         ScratchFolder here{{"r.txt", ReadFile(QStringLiteral(SAMPLES_DIR "/przyklad.txt"))}};
         ShownKelbor w;
-        BoardPicture *board = Board(w);
+        BoardPicture *board = MapaOf(w);
         QList<Move> shown;
         for (int ask = 0; ask < 5; ++ask) {
             Key(&w, Qt::Key_H);
@@ -310,7 +310,7 @@ private slots:
         for (const Move &m : moves)
             PressCell(w, m.fromCol, m.fromRow), PressCell(w, m.toCol, m.toRow);
         QCOMPARE(w.game().pegsLeft(), 32 - moves.size());
-        const Grid before = BoardOf(w.game());
+        const Cells before = BoardOf(w.game());
         const QImage image = w.renderer().image();
         Key(&w, Qt::Key_H);
         QVERIFY(BoardOf(w.game()) == before && !w.game().hasSelection() && w.renderer().image() == image);
@@ -323,7 +323,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!shown->isVisible(), 500);
         } else if (goes == "click") {  // over a peg of row 7: the press is the note's alone
             const QPoint onNote = shown->geometry().center();
-            QVERIFY(Board(w)->geometry().contains(onNote) && w.game().cell(4, 7) == CELL_PEG);
+            QVERIFY(MapaOf(w)->geometry().contains(onNote) && w.game().cell(4, 7) == CELL_PEG);
             QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(onNote.x(), shown->geometry().bottom() - 2));
             QVERIFY(!shown->isVisible() && !w.game().hasSelection());
         } else {

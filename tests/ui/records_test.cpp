@@ -51,7 +51,7 @@ private slots:
         ScratchFolder folder{{"stary.txt", OLD_SAVE}};
         QFile::setPermissions(QStringLiteral("stary.txt"), QFileDevice::ReadOwner);
         ShownKelbor w;
-        Problems problems(w);
+        Told problems(w);
         PressCell(w, 4, 6), PressCell(w, 4, 4);
         Click(w, "BTNOdt");  // the replay list read before the save
         Click(w, "BTNzapr");
@@ -94,7 +94,7 @@ private slots:
         const QByteArray sample = ReadFile(QStringLiteral(SAMPLES_DIR "/pelna-gra.txt"));
         ScratchFolder folder{{"pelna.txt", sample}};
         ShownKelbor w;
-        Problems problems(w);  // a stopped replay's box would wait for a click that never comes
+        Told problems(w);  // a stopped replay's box would wait for a click that never comes
         QAction *undo = w.findChild<QAction *>("undo"), *redo = w.findChild<QAction *>("redo");
         PressCell(w, 4, 6), PressCell(w, 4, 4);
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);  // a move to make again
@@ -105,14 +105,14 @@ private slots:
             Click(w, qPrintable(b));
         }
         QVERIFY(IsStartPosition(w.game()) && !w.game().hasSelection() && ImageMatchesBoard(w));
-        QVERIFY(!Board(w)->isEnabled() && w.replayRunning() && !Shows(w, "Odt"));
+        QVERIFY(!MapaOf(w)->isEnabled() && w.replayRunning() && !Shows(w, "Odt"));
         QCOMPARE(w.findChild<QTimer *>("TMOdt")->interval(), interval);
         QTRY_VERIFY_WITH_TIMEOUT(w.game().pegsLeft() < 32, 5000);  // the timer plays
         QVERIFY(w.replayRunning() && !undo->isEnabled() && !redo->isEnabled());
         Click(w, "BTNreset");  // starts the replay over
         QVERIFY(IsStartPosition(w.game()) && w.replayRunning());
         TickToTheEnd(w);
-        QVERIFY(Count(w) == "1" && Board(w)->isEnabled() && !w.replayRunning() && ImageMatchesBoard(w));
+        QVERIFY(Count(w) == "1" && MapaOf(w)->isEnabled() && !w.replayRunning() && ImageMatchesBoard(w));
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
         QCOMPARE(QByteArray::fromStdString(FormatMoveFile(w.game())), sample);
     }
@@ -142,7 +142,7 @@ private slots:
         if (!listed)
             QFile::remove(QStringLiteral("a.txt"));
         ShownKelbor w;
-        Problems problems(w);
+        Told problems(w);
         PressCell(w, 4, 6), PressCell(w, 4, 4);
         Click(w, "BTNOdt");
         if (file.isEmpty())
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(w.findChild<QTimer *>("TMOdt")->interval(), 1200);
         TickToTheEnd(w);
         QVERIFY2(problems.texts.size() == int(listed) && problems.last().contains(told), qPrintable(problems.last()));
-        QVERIFY(Board(w)->isEnabled() && Count(w) == "31" && ImageMatchesBoard(w));  // no highlight left behind
+        QVERIFY(MapaOf(w)->isEnabled() && Count(w) == "31" && ImageMatchesBoard(w));  // no highlight left behind
         QCOMPARE(w.game().cell(4, 2), starts ? CELL_EMPTY : CELL_PEG);  // the replay's first move, or the game as it was
         QCOMPARE(Shows(w, "Odt"), !starts);
         w.findChild<QAction *>("undo")->trigger();  // and the move undo takes back
@@ -209,7 +209,7 @@ private slots:
             for (const QString &name : {f + ".png", f + "@2x.png"})
                 QFile::copy(QStringLiteral(SAMPLES_DIR "/") + name, name);
         ShownKelbor w;
-        Problems problems(w);
+        Told problems(w);
         PressCell(w, 4, 6);  // selected while the look changes: still selected
         const QImage peg = w.renderer().tileImage(Tile::Pelny);
         const QImage board = w.renderer().image();

@@ -57,7 +57,7 @@ T *Ctl(Kelbor &w, const char *name)
     return c;
 }
 
-inline BoardPicture *Board(Kelbor &w) { return Ctl<BoardPicture>(w, "Mapa"); }
+inline BoardPicture *MapaOf(Kelbor &w) { return Ctl<BoardPicture>(w, "Mapa"); }
 inline bool Shows(Kelbor &w, const char *name) { return Ctl<QWidget>(w, name)->isVisible(); }
 inline QString Count(Kelbor &w) { return Ctl<QLabel>(w, "LBile")->text(); }
 inline void Click(Kelbor &w, const char *name) { Ctl(w, name)->click(); }
@@ -72,7 +72,7 @@ struct ShownKelbor : Kelbor {
 // beneath by the rounded position, so an open panel takes it first.
 inline void Press(Kelbor &w, QPointF onMapa, Qt::MouseButton button = Qt::LeftButton)
 {
-    const QPointF at = onMapa + QPointF(Board(w)->pos()), global = at + QPointF(w.mapToGlobal(QPoint()));
+    const QPointF at = onMapa + QPointF(MapaOf(w)->pos()), global = at + QPointF(w.mapToGlobal(QPoint()));
     QTest::lastMouseTimestamp += 1000;  // never a double click
     for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         qt_handleMouseEvent(w.windowHandle(), at, global, type == QEvent::MouseButtonPress ? button : Qt::NoButton,
@@ -86,7 +86,7 @@ inline QImage Cell(const QImage &board, int col, int row)
     return board.copy((col - 1) * TILE_PX, (row - 1) * TILE_PX, TILE_PX, TILE_PX);
 }
 
-inline QImage OnScreen(Kelbor &w) { return Board(w)->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+inline QImage OnScreen(Kelbor &w) { return MapaOf(w)->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // Every cell of the board's image shows the tile its cell holds.
 inline bool ImageMatchesBoard(Kelbor &w)
@@ -103,9 +103,9 @@ inline bool ImageMatchesBoard(Kelbor &w)
 inline bool AtStart(Kelbor &w) { return IsStartPosition(w.game()) && ImageMatchesBoard(w) && Count(w) == "32"; }
 
 // Collects what the window would have shown in message boxes.
-struct Problems {
+struct Told {
     QStringList texts;
-    explicit Problems(Kelbor &w) { w.messages().divertTo([this](const QString &, const QString &text) { texts << text; }); }
+    explicit Told(Kelbor &w) { w.messages().divertTo([this](const QString &, const QString &text) { texts << text; }); }
     QString last() const { return texts.value(texts.size() - 1); }
 };
 
