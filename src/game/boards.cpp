@@ -81,6 +81,14 @@ const Board &Board::Of(Shape shape)
     return shape == Shape::French ? french : english;
 }
 
+bool AnyJumpLeft(Shape shape, Grid p)
+{
+    for (const GridJump &j : Board::Of(shape).jumps())
+        if (CanJump(p, j))
+            return true;
+    return false;
+}
+
 bool Board::IsHole(int col, int row) const
 {
     return InGameArea(col, row) && (holes_ >> GridBit(col, row) & 1);

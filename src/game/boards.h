@@ -54,6 +54,8 @@ private:
     std::vector<GridJump> jumps_;
 };
 
+bool AnyJumpLeft(Shape shape, Grid p);
+
 // The 8 symmetries of the square about the centre (4,4): 0 is the identity,
 // 1 to 3 quarter turns, 4 to 7 those mirrored. Both boards have all 8.
 inline constexpr int SYMMETRIES = 8;

@@ -169,6 +169,15 @@ ClickResult Game::CellClicked(int col, int row)
     return ClickResult::Moved;
 }
 
+void Game::DropSelection()
+{
+    if (!hasSelection())
+        return;
+    draw(Tile::Pelny, selectedCol(), selectedRow());
+    refresh();
+    selection_[0] = 0;
+}
+
 bool Game::CanUndo() const
 {
     if (pegsLeft_ >= startPegs())

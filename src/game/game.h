@@ -19,9 +19,9 @@ inline constexpr Int16 CELL_EMPTY = 1;  // a hole without a peg
 inline constexpr Int16 CELL_PEG = 2;    // a hole with a peg
 
 inline constexpr int BOARD_LAST = 9;    // board indices run 0..9; play uses 1..7
-// A move lands in the slot of the count it leaves: one slot for each hole
-// of the largest board, the French board's 37.
-inline constexpr int LOG_LAST_SLOT = 36;
+// A move lands in the slot of the count it leaves; the largest board, the
+// French board, holds 37 pegs when full.
+inline constexpr int LOG_LAST_SLOT = 37;
 inline constexpr int LOG_LAST_ENTRY = 4;
 inline constexpr Int16 START_PEGS = 32;  // the central game's
 inline constexpr Int16 FIRST_SLOT = 31;  // the central game's first move lands in slot 31
@@ -99,6 +99,9 @@ public:
     bool IsLegalJump(int selCol, int selRow, int col, int row) const;
     // A click that moves ends the list of moves that Redo can make again.
     ClickResult CellClicked(int col, int row);
+
+    // A highlighted peg drawn plain again, and the selection dropped.
+    void DropSelection();
 
     // Takes back the move in slot pegsLeft: a highlighted peg is drawn plain,
     // then target Pusty, middle Pelny, refresh, source Pelny, refresh; the

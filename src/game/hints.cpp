@@ -63,7 +63,11 @@ bool AnyMoveLeft(Position p)
 
 std::optional<Move> HintCycle::Next(Position p, const WinTable &table)
 {
-    const std::vector<Move> moves = WinningMoves(p, table);
+    return Next(p, WinningMoves(p, table));
+}
+
+std::optional<Move> HintCycle::Next(std::uint64_t p, const std::vector<Move> &moves)
+{
     if (moves.empty())
         return std::nullopt;
     if (!asked_ || p != position_)

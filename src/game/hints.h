@@ -31,6 +31,8 @@ inline bool IsWon(Position p) { return p == Position(1) << CENTRE_HOLE; }
 class HintCycle {
 public:
     std::optional<Move> Next(Position p, const WinTable &table);
+    // The same over the winning moves of a position of any board.
+    std::optional<Move> Next(std::uint64_t position, const std::vector<Move> &moves);
     void Forget() { asked_ = false; }
 
 private:

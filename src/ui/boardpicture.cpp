@@ -148,7 +148,7 @@ void BoardPicture::keyPressEvent(QKeyEvent *event)
     // The first arrow only shows where the cursor is.
     if (cursorShown_) {
         const QRect before = cellRect(cursor_);
-        cursor_ = CursorStep(cursor_, dx, dy);
+        cursor_ = CursorStep(cursor_, dx, dy, isHole_);
         update(cursorArea(before));
     }
     showCursor(true);

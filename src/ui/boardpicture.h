@@ -33,6 +33,8 @@ public:
     // What a screen reader says of a cell; the board is offered to it as a
     // table of these.
     void setDescriber(std::function<QString(CellPos)> describe) { describe_ = std::move(describe); }
+    // Which cells are holes, for the cursor: the cross's until set.
+    void setHoleTest(std::function<bool(int, int)> isHole) { isHole_ = std::move(isHole); }
     QString cellText(CellPos cell) const { return describe_ ? describe_(cell) : QString(); }
     // The cells in drawn (board pixels) were drawn anew: a screen reader
     // hears of those whose text changed. Costs nothing without one.
@@ -64,6 +66,7 @@ private:
     bool cursorShown_ = false;
     bool painted_ = false;
     std::function<QString(CellPos)> describe_;
+    std::function<bool(int, int)> isHole_ = [](int col, int row) { return IsHole(col, row); };
 };
 
 } // namespace peg

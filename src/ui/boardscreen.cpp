@@ -129,7 +129,7 @@ void BoardScreen::ShowCount(Int16 pegsLeft)
 
 QString BoardScreen::CellDescription(int col, int row) const
 {
-    const Int16 code = IsHole(col, row) ? game_.cell(col, row) : CELL_NONE;
+    const Int16 code = InGameArea(col, row) ? game_.cell(col, row) : CELL_NONE;
     const bool selected = game_.hasSelection() && game_.selectedCol() == col && game_.selectedRow() == row;
     return QString::fromStdString(CellText(col, row, code, selected));
 }

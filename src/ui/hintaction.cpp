@@ -12,6 +12,7 @@
 
 #include "boardpicture.h"
 #include "heldkeys.h"
+#include "problemoracle.h"
 #include "readout.h"
 #include "gamewords.h"
 
@@ -38,8 +39,9 @@ protected:
 
 } // namespace
 
-HintAction::HintAction(QWidget *window, Game &game, BoardPicture *board, std::function<bool()> blocked)
-    : QObject(window), window_(window), game_(game), board_(board), blocked_(std::move(blocked))
+HintAction::HintAction(QWidget *window, Game &game, BoardPicture *board, ProblemOracle *oracle,
+                       std::function<bool()> blocked)
+    : QObject(window), window_(window), game_(game), board_(board), oracle_(oracle), blocked_(std::move(blocked))
 {
     auto *action = new QAction(window);
     action->setObjectName(QStringLiteral("hint"));
@@ -69,6 +71,15 @@ void HintAction::hint()
 {
     if (blocked_())
         return;
+    if (&oracle_->problem() != &CentralProblem()) {
+        const Grid position = GridOf(game_);
+        oracle_->ask(position, [this, position](const Answer &answer) {
+            // The position may have changed while a search ran.
+            if (!blocked_() && GridOf(game_) == position)
+                show(position, answer);
+        });
+        return;
+    }
     const Position position = PositionOf(game_);
     if (const std::optional<Move> move = cycle_.Next(position, BuiltInWinTable())) {
         if (note_)
@@ -80,6 +91,26 @@ void HintAction::hint()
         tell(QString::fromStdString(NoWinningMoveText()));
     } else {
         tell(QString::fromStdString(GameOverText(game_.pegsLeft(), IsWon(position))));
+    }
+}
+
+void HintAction::show(std::uint64_t position, const Answer &answer)
+{
+    const Problem &problem = oracle_->problem();
+    const bool centre = problem.goalHole >= 0;
+    if (const std::optional<Move> move = cycle_.Next(position, answer.winning)) {
+        if (note_)
+            note_->hide();
+        game_.CellClicked(move->fromCol, move->fromRow);
+        board_->placeCursor({move->toCol, move->toRow});
+        ReadOut(board_, QString::fromStdString(HintText(*move)));
+    } else if (answer.verdict == Verdict::Unknown) {
+        tell(QString::fromStdString(UnknownHintText()));
+    } else if (answer.verdict == Verdict::Unreachable && AnyJumpLeft(problem.shape, position)) {
+        tell(QString::fromStdString(NoWinningMoveText(centre)));
+    } else {
+        tell(QString::fromStdString(GameOverText(game_.pegsLeft(), IsGoal(problem, position), centre,
+                                                 IsPerfect(problem, position))));
     }
 }
 

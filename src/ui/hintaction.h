@@ -14,19 +14,25 @@ class QWidget;
 namespace peg {
 
 class BoardPicture;
+class ProblemOracle;
+struct Answer;
 
-// The hint, on the key H: the peg of a move after which one peg can still be
-// left in the centre is selected as a click would select it, and the
-// keyboard cursor waits on its target. Where no such move is left, a short
+// The hint, on the key H: the peg of a move after which the problem's goal
+// can still be reached is selected as a click would select it, and the
+// keyboard cursor waits on its target. The central game asks the table at
+// once; another problem asks the oracle, whose answer may come later, or
+// be that it cannot tell. Where no such move is left, a short
 // note says so and goes by itself. An action of the window in no menu; a
 // text field takes the key as a letter, and no hint is given while blocked
 // says so (a replay runs, a panel hides the board).
 class HintAction : public QObject {
     Q_OBJECT
 public:
-    HintAction(QWidget *window, Game &game, BoardPicture *board, std::function<bool()> blocked);
+    HintAction(QWidget *window, Game &game, BoardPicture *board, ProblemOracle *oracle, std::function<bool()> blocked);
 
     void hint();
+    // A short note over the board's foot, read out, that goes by itself.
+    void tell(const QString &text);
     void positionChanged();  // after every move, taken back or not, and every new game
 
     // The note, once one was needed (null before), and what hides it.
@@ -37,11 +43,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void tell(const QString &text);
+    void show(std::uint64_t position, const Answer &answer);
 
     QWidget *window_;
     Game &game_;
     BoardPicture *board_;
+    ProblemOracle *oracle_;
     std::function<bool()> blocked_;
     HintCycle cycle_;
     bool repeat_ = false;  // the latest key the window met is a held key's repeat

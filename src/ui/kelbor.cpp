@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 
 #include <cmath>
 #include <cstring>
@@ -20,6 +21,9 @@
 #include "panel.h"
 #include "playerfiles.h"
 #include "playermessages.h"
+#include "problemoracle.h"
+#include "readout.h"
+#include "gamewords.h"
 #include "moveactions.h"
 #include "replaycontrol.h"
 #include "twips.h"
@@ -75,6 +79,14 @@ void Kelbor::buildControls()
         updateActions();
         if (hints_)
             hints_->positionChanged();
+        // Once the change is whole: a new game shows its count before its board.
+        if (!statusDue_ && (showWinnable_ || picking_)) {
+            statusDue_ = true;
+            QTimer::singleShot(0, this, [this] {
+                statusDue_ = false;
+                updateStatusLine();
+            });
+        }
     });
 
     // The handlers that are not a button's click.
@@ -86,12 +98,25 @@ void Kelbor::buildControls()
     });
     // Queued, so the icon goes out after the board's first picture.
     connect(Mapa, &BoardPicture::firstPainted, this, &Kelbor::giveIcon, Qt::QueuedConnection);
-    actions_ = new MoveActions(this, game_, [this] { return replayRunning(); });
+    Mapa->setHoleTest([this](int col, int row) { return game_.cell(col, row) != CELL_NONE; });
+    actions_ = new MoveActions(this, game_, [this] { return replayRunning() || picking_; });
+    oracle_ = new ProblemOracle(this);
     // A hint would land on a board the open panel hides, and H would not
     // reach the panel's controls as the letter the player may mean.
-    hints_ = new HintAction(this, game_, Mapa, [this] { return replayRunning() || anyPanelOpen(); });
+    hints_ = new HintAction(this, game_, Mapa, oracle_,
+                            [this] { return replayRunning() || anyPanelOpen() || picking_; });
+    leavePicking_ = new QAction(this);
+    leavePicking_->setShortcut(QKeySequence(Qt::Key_Escape));
+    leavePicking_->setEnabled(false);  // Escape stays the panels' own
+    addAction(leavePicking_);
+    connect(leavePicking_, &QAction::triggered, this, &Kelbor::leavePicking);
 
     replay_ = new ReplayControl(game_, this);
+    replay_->onProblem([this](const Problem &problem) {
+        leavePicking();
+        if (&problem != problem_)
+            chooseProblem(problem);
+    });
     TMOdt = replay_->timer();
     connect(replay_, &ReplayControl::started, this, [this] {
         closePanel(Odt, "BTNOdt");
@@ -101,6 +126,7 @@ void Kelbor::buildControls()
     connect(replay_, &ReplayControl::ended, this, [this] {
         Mapa->setEnabled(true);
         updateActions();
+        updateStatusLine();
     });
     connect(replay_, &ReplayControl::refused, this, [this](const QString &why) { problem(REPLAY_TITLE, why); });
     connect(replay_, &ReplayControl::stopped, this, [this](const QString &why) {
@@ -165,10 +191,154 @@ void Kelbor::Form_Load()
 
 void Kelbor::TellNoPlayerFolder() { problem(FOLDER_TITLE, NoPlayerFolderMessage()); }
 
-void Kelbor::BTNreset_Click() { game_.NewGame(); }
+void Kelbor::BTNreset_Click()
+{
+    leavePicking();
+    game_.NewGame();
+}
+
+void Kelbor::chooseProblem(const Problem &problem)
+{
+    if (replayRunning())
+        return;
+    picking_.reset();
+    leavePicking_->setEnabled(false);
+    problem_ = &problem;
+    oracle_->setProblem(problem);
+    game_.SetStart({Board::Of(problem.shape).holes(), problem.start});
+    game_.NewGame();
+    setWindowTitle(&problem == &CentralProblem()
+                       ? QStringLiteral("Kelb's Pegboard")
+                       : QStringLiteral("Kelb's Pegboard – ") + QString::fromStdString(problem.name));
+    updateStatusLine();
+    emit problemChanged();
+}
+
+void Kelbor::pickEmptyHole(Shape shape)
+{
+    if (replayRunning())
+        return;
+    for (Panel *panel : {Odt, FMmod, FMzapr})
+        if (panel && !panel->isHidden())
+            panel->closeTo(Mapa);
+    if (!picking_)
+        beforePicking_ = game_;
+    picking_ = shape;
+    leavePicking_->setEnabled(true);
+    const Grid holes = Board::Of(shape).holes();
+    game_.SetStart({holes, holes});
+    game_.NewGame();
+    Mapa->setFocus();
+    updateStatusLine();
+    emit problemChanged();
+}
+
+void Kelbor::leavePicking()
+{
+    if (!picking_)
+        return;
+    picking_.reset();
+    leavePicking_->setEnabled(false);
+    game_ = beforePicking_;  // its start, board, moves and what Redo can make again
+    game_.DropSelection();
+    screen_.DrawBoard();
+    screen_.ShowCount(game_.pegsLeft());
+    updateStatusLine();
+    emit problemChanged();
+}
+
+void Kelbor::pickHole(int col, int row)
+{
+    if (!InGameArea(col, row) || game_.cell(col, row) == CELL_NONE)
+        return;
+    const int bit = GridBit(col, row);
+    for (const Problem &p : Problems())
+        if (p.shape == *picking_ && p.emptyHole == bit && p.goalHole < 0) {
+            chooseProblem(p);
+            return;
+        }
+    hints_->tell(QString::fromStdString(NoSingleEmptyText(col, row)));
+}
+
+void Kelbor::FinishGame()
+{
+    if (replayRunning() || anyPanelOpen() || picking_)
+        return;
+    const Grid position = GridOf(game_);
+    oracle_->ask(position, [this, position](const Answer &answer) {
+        if (replayRunning() || anyPanelOpen() || picking_ || GridOf(game_) != position)
+            return;
+        if (answer.verdict == Verdict::Reachable && !answer.line.empty())
+            replay_->startMoves(answer.line);
+        else if (answer.verdict == Verdict::Unknown)
+            hints_->tell(QString::fromStdString(UnknownHintText()));
+        else if (answer.verdict == Verdict::Unreachable && AnyJumpLeft(problem_->shape, position))
+            hints_->tell(QString::fromStdString(NoWinningMoveText(problem_->goalHole >= 0)));
+        else
+            hints_->tell(QString::fromStdString(GameOverText(game_.pegsLeft(), IsGoal(*problem_, position),
+                                                             problem_->goalHole >= 0,
+                                                             IsPerfect(*problem_, position))));
+    });
+}
+
+void Kelbor::setShowWinnable(bool on)
+{
+    showWinnable_ = on;
+    updateStatusLine();
+}
+
+void Kelbor::setStatus(const QString &text, bool announce)
+{
+    if (text.isEmpty()) {
+        if (statusLine_)
+            statusLine_->hide();
+        return;
+    }
+    if (!statusLine_) {
+        // In the grey strip above the board, which the design leaves empty;
+        // made only when first needed.
+        statusLine_ = new QLabel(this);
+        statusLine_->setObjectName(QStringLiteral("statusLine"));
+        statusLine_->setGeometry(Mapa->x(), 0, Mapa->width(), Mapa->y());
+        statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    if (statusLine_->text() != text || statusLine_->isHidden()) {
+        statusLine_->setText(text);
+        statusLine_->setAccessibleName(text);
+        statusLine_->show();
+        if (announce)
+            ReadOut(statusLine_, text);
+    }
+}
+
+void Kelbor::updateStatusLine()
+{
+    if (!oracle_)  // still being built
+        return;
+    if (picking_) {
+        setStatus(QString::fromStdString(PickEmptyHoleText()));
+        return;
+    }
+    if (!showWinnable_ || replayRunning()) {
+        if (!showWinnable_)
+            setStatus({});
+        return;
+    }
+    const Grid position = GridOf(game_);
+    const QString name = QString::fromStdString(problem_->name) + QStringLiteral(": ");
+    // Until the answer comes the line says it is being worked out; an
+    // answer at hand replaces that at once.
+    setStatus(name + QStringLiteral("…"), false);
+    oracle_->ask(position, [this, position, name](const Answer &answer) {
+        if (showWinnable_ && !picking_ && GridOf(game_) == position)
+            setStatus(name + QString::fromStdString(VerdictText(answer.verdict, IsGoal(*problem_, position),
+                                                                IsPerfect(*problem_, position))));
+    });
+}
 
 void Kelbor::BTNmata_Click()
 {
+    leavePicking();
     needPanel("FMmod");
     FMmod->open(FLmod);
 }
@@ -177,6 +347,7 @@ void Kelbor::MODanul_Click() { closePanel(FMmod, "BTNmata"); }
 
 void Kelbor::BTNzapr_Click()
 {
+    leavePicking();
     needPanel("FMzapr");
     FMzapr->open(plik);
 }
@@ -193,6 +364,7 @@ void Kelbor::ODTAnu_Click() { closePanel(Odt, "BTNOdt"); }
 
 void Kelbor::BTNOdt_Click()
 {
+    leavePicking();
     needPanel("Odt");
     // Files saved since the list was last read show up now.
     ShowFiles(PlikOd, ListedFiles(".txt"));
@@ -215,7 +387,7 @@ void Kelbor::showEvent(QShowEvent *event)
 void Kelbor::ZaprOK_Click()
 {
     needPanel("FMzapr");
-    if (const QString problemText = SaveMoves(plik->text(), game_); !problemText.isEmpty())
+    if (const QString problemText = SaveMoves(plik->text(), game_, *problem_); !problemText.isEmpty())
         problem(SAVE_TITLE, problemText);  // the panel stays open
     else
         closePanel(FMzapr, "BTNzapr");
@@ -274,7 +446,10 @@ void Kelbor::Mapa_MouseDown(Qt::MouseButton button, QPointF position)
     // the cell it lies in, so it is cut, never rounded into the next cell.
     const int col = int(std::floor(position.x())) / TILE_PX + 1;
     const int row = int(std::floor(position.y())) / TILE_PX + 1;
-    game_.CellClicked(col, row);
+    if (picking_)
+        pickHole(col, row);
+    else
+        game_.CellClicked(col, row);
 }
 
 void Kelbor::FLmod_Click()

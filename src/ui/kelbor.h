@@ -7,11 +7,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "game.h"
 #include "boardscreen.h"
+#include "problems.h"
 
 class QAction;
 class QFrame;
@@ -33,6 +35,7 @@ class HintAction;
 class MoveActions;
 class Panel;
 class PlayerMessages;
+class ProblemOracle;
 class ReplayControl;
 class WindowIcon;
 
@@ -90,6 +93,31 @@ public:
     // Where problems are told to the player.
     PlayerMessages &messages() const { return *messages_; }
 
+    // The problem played: the central game until another is chosen, here
+    // or by a replayed file. Choosing starts it anew. Refused while a
+    // replay runs.
+    const Problem &currentProblem() const { return *problem_; }
+    void chooseProblem(const Problem &problem);
+    ProblemOracle *oracle() const { return oracle_; }
+
+    // The board full, waiting for a click on the hole to leave empty: the
+    // problem of the shape with that hole empty starts. Escape, Reset, a
+    // panel or a replay leave it, and the game in progress comes back.
+    void pickEmptyHole(Shape shape);
+    std::optional<Shape> picking() const { return picking_; }
+
+    // The rest of a winning line, played as a replay at the speed chosen;
+    // where there is none, a note says why.
+    void FinishGame();
+
+    // Whether the goal can still be reached, shown above the board after
+    // every move.
+    void setShowWinnable(bool on);
+    bool showsWinnable() const { return showWinnable_; }
+
+signals:
+    void problemChanged();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -103,6 +131,10 @@ private:
     void LoadBoardLook();
     void giveIcon();
     void updateActions();
+    void leavePicking();
+    void pickHole(int col, int row);
+    void updateStatusLine();
+    void setStatus(const QString &text, bool announce = true);
 
     // The controls the handlers use, by their names in the window's design;
     // the window builds them from one table, a panel's when it is first
@@ -137,6 +169,14 @@ private:
 
     Game game_;
     BoardScreen screen_{game_};
+    const Problem *problem_ = &CentralProblem();
+    ProblemOracle *oracle_ = nullptr;
+    QLabel *statusLine_ = nullptr;  // above the board: the picking mode, or whether the goal can be reached
+    bool showWinnable_ = false;
+    bool statusDue_ = false;
+    std::optional<Shape> picking_;
+    Game beforePicking_;  // the game in progress while a hole is picked
+    QAction *leavePicking_ = nullptr;
     HelpWindow *help_ = nullptr;
     PlayerMessages *messages_ = nullptr;
     WindowIcon *icon_ = nullptr;

@@ -45,13 +45,13 @@ QString LoadLook(const std::string &name, BoardLookPictures &pictures, QString &
     }
 }
 
-QString SaveMoves(const QString &typed, const Game &game)
+QString SaveMoves(const QString &typed, const Game &game, const Problem &problem)
 {
     if (typed.isEmpty())
         return QString::fromStdString(NoSaveNameText());
     const std::string name = typed.toStdString();  // as typed: no trimming, no extension added
     const bool earlier = IsRegularFile(name);
-    const FileError e = WriteWholeFile(name, FormatMoveFile(game));
+    const FileError e = WriteWholeFile(name, FormatMoveFile(game, problem));
     if (!e)
         return {};
     return QString::fromStdString(SaveFailedText(name, WriteFailureText(e), earlier));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "boardlook.h"
+#include "problems.h"
 #include "words.h"
 
 namespace peg {
@@ -24,7 +25,7 @@ QString ReadLookName(const std::string &name, QString &shown);
 // read with its pictures, which may have changed since it was chosen.
 QString LoadLook(const std::string &name, BoardLookPictures &pictures, QString &shown);
 // The moves as the game stands, under the name as typed.
-QString SaveMoves(const QString &typed, const Game &game);
+QString SaveMoves(const QString &typed, const Game &game, const Problem &problem = CentralProblem());
 // The game's working folder as the system names it (bytes), or nothing
 // when it is gone.
 std::optional<std::string> WorkingFolder();

@@ -32,8 +32,18 @@ void ReplayControl::start(const std::string &name, const std::string &content)
         emit refused(QString::fromStdString(ReplayRefusedText(name, e.what())));
         return;
     }
+    if (setUp_)
+        setUp_(*moves.problem);
     game_.NewGame();
     ApplyMoveFile(moves, game_);
+    timer_->start();
+    emit started();
+}
+
+void ReplayControl::startMoves(const std::vector<Move> &moves)
+{
+    game_.DropSelection();
+    game_.LoadMovesFromHere(moves);
     timer_->start();
     emit started();
 }

@@ -4,13 +4,18 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "problems.h"
 
 class QTimer;
 
 namespace peg {
 
 class Game;
+struct Move;
 
 // A replay: a move file checked whole, then its moves played one a tick,
 // through the same clicks as the mouse, at one of three speeds.
@@ -31,6 +36,11 @@ public:
     // Starts the replay of a move file's content. A file that cannot be
     // replayed as a whole is refused before the game is touched.
     void start(const std::string &name, const std::string &content);
+    // Plays moves on from the position as it stands, as a replay.
+    void startMoves(const std::vector<Move> &moves);
+    // Called with a file's problem before its game starts: the window
+    // sets that problem up.
+    void onProblem(std::function<void(const Problem &)> setUp) { setUp_ = std::move(setUp); }
     // Plays the next move, or ends the replay.
     void tick();
 
@@ -45,6 +55,7 @@ private:
 
     Game &game_;
     QTimer *timer_;
+    std::function<void(const Problem &)> setUp_;
 };
 
 } // namespace peg
