@@ -5,36 +5,81 @@
 
 namespace peg {
 
-ProblemOracle::ProblemOracle(QObject *parent) : QObject(parent), oracle_(std::make_shared<Oracle>(CentralProblem()))
+ProblemOracle::ProblemOracle(QObject *parent)
+    : QObject(parent), oracle_(std::make_shared<Oracle>(CentralProblem())),
+      problemCancel_(std::make_shared<std::atomic<bool>>(false))
 {
 }
 
-ProblemOracle::~ProblemOracle() { stop(); }
-
-void ProblemOracle::stop()
+ProblemOracle::~ProblemOracle()
 {
-    if (cancel_)
-        cancel_->store(true);
-    // The knowledge and the proof look at the flag often: this is short.
+    {
+        const std::lock_guard lock(mutex_);
+        quit_ = true;
+        for (const Job &job : jobs_)
+            job.cancel->store(true);
+    }
+    problemCancel_->store(true);
+    wake_.notify_one();
     if (worker_.joinable())
         worker_.join();
-    done_ = true;
+}
+
+void ProblemOracle::run()
+{
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return quit_ || !jobs_.empty(); });
+            if (quit_)
+                return;
+            job = std::move(jobs_.front());
+            jobs_.pop_front();
+        }
+        Answer answer;
+        bool ready = false;
+        if (!job.cancel->load()) {
+            ready = job.oracle->Prepare(job.cancel.get());
+            if (ready && job.question)
+                answer = job.oracle->Ask(job.p, {std::chrono::milliseconds(PROOF_MS), 0, job.cancel.get()});
+        }
+        // Queued to this object: dropped with it.
+        QMetaObject::invokeMethod(
+            this, [this, job, ready, answer = std::move(answer)] { finished(job, ready, answer); },
+            Qt::QueuedConnection);
+    }
+}
+
+void ProblemOracle::post(bool question, Grid p, const Flag &cancel)
+{
+    ++inFlight_;
+    if (!worker_.joinable())  // the first job: a player who never asks never has the thread
+        worker_ = std::thread([this] { run(); });
+    {
+        const std::lock_guard lock(mutex_);
+        jobs_.push_back({oracle_, question, p, generation_, cancel});
+    }
+    wake_.notify_one();
 }
 
 void ProblemOracle::setProblem(const Problem &problem)
 {
-    stop();
+    problemCancel_->store(true);
+    problemCancel_ = std::make_shared<std::atomic<bool>>(false);
     forget();
     oracle_ = std::make_shared<Oracle>(problem);
+    prepared_ = false;
     known_ = false;
-    if (!oracle_->Prepared())
-        start(false, 0);
+    post(false, 0, problemCancel_);
 }
 
 void ProblemOracle::forget()
 {
     ++generation_;
     waiting_.clear();
+    if (questionCancel_)
+        questionCancel_->store(true);
 }
 
 void ProblemOracle::ask(Grid p, Reply reply)
@@ -44,66 +89,39 @@ void ProblemOracle::ask(Grid p, Reply reply)
         return;
     }
     if (asked_ != p || waiting_.empty()) {
-        // An older question's reply is no longer wanted; a complete
-        // problem's knowledge, on the way, still is.
-        if (busy() && !oracle_->Complete())
-            stop();
+        // An older question's reply is no longer wanted.
         forget();
         asked_ = p;
         known_ = false;
+        waiting_.push_back(std::move(reply));
+        // Nothing else touches the oracle while no job is in flight.
+        if (oracle_->Complete() && prepared_ && inFlight_ == 0) {
+            answer(oracle_->Ask(p));
+            return;
+        }
+        questionCancel_ = std::make_shared<std::atomic<bool>>(false);
+        post(true, p, questionCancel_);
+        return;
     }
     waiting_.push_back(std::move(reply));
-    if (!busy())
-        serveWaiting();
 }
 
-void ProblemOracle::serveWaiting()
+void ProblemOracle::finished(const Job &job, bool ready, const Answer &a)
 {
-    if (waiting_.empty())
+    --inFlight_;
+    if (job.oracle != oracle_)
         return;
-    if (!oracle_->Complete() || !oracle_->Prepared()) {
-        start(true, asked_);
-        return;
-    }
-    answer_ = oracle_->Ask(asked_);
+    prepared_ = prepared_ || ready;
+    if (job.question && !job.cancel->load() && job.generation == generation_ && job.p == asked_)
+        answer(a);
+}
+
+void ProblemOracle::answer(const Answer &a)
+{
+    answer_ = a;
     known_ = true;
     for (const Reply &reply : std::exchange(waiting_, {}))
         reply(answer_);
-}
-
-void ProblemOracle::start(bool question, Grid p)
-{
-    if (worker_.joinable())
-        worker_.join();
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
-    done_ = false;
-    worker_ = std::thread([this, oracle = oracle_, cancel = cancel_, question, p, generation = generation_] {
-        Answer answer;
-        if (oracle->Prepare(cancel.get()) && question)
-            answer = oracle->Ask(p, {std::chrono::milliseconds(PROOF_MS), 0, cancel.get()});
-        // Queued to this object: dropped with it, and the destructor waits
-        // for this thread first.
-        QMetaObject::invokeMethod(
-            this,
-            [this, cancel, question, p, generation, answer = std::move(answer)] {
-                if (!cancel->load())  // else stop() has been and gone
-                    finished(question, p, generation, answer);
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-void ProblemOracle::finished(bool question, Grid p, unsigned generation, const Answer &answer)
-{
-    worker_.join();  // it ends right after queueing this
-    done_ = true;
-    if (question && generation == generation_ && p == asked_) {
-        answer_ = answer;
-        known_ = true;
-        for (const Reply &reply : std::exchange(waiting_, {}))
-            reply(answer_);
-    }
-    serveWaiting();  // what was asked meanwhile
 }
 
 } // namespace peg

@@ -4,8 +4,11 @@
 #include <QObject>
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -14,10 +17,11 @@
 namespace peg {
 
 // The current problem's Oracle, asked without stopping the window: what
-// takes time (a figure's knowledge, a proof) runs in a thread of its own,
-// one question at a time, and a newer question cancels an older one. The
-// answer comes back in the window's thread, and only while the question is
-// still the problem's and position's it was asked for.
+// takes time (the table, a figure's knowledge, a proof) runs in a thread of
+// its own, one job after another, and the window never waits for it. A
+// newer question cancels an older one. The answer comes back in the
+// window's thread, and only while the question is still the problem's and
+// position's it was asked for.
 class ProblemOracle : public QObject {
     Q_OBJECT
 public:
@@ -27,36 +31,48 @@ public:
     explicit ProblemOracle(QObject *parent);
     ~ProblemOracle() override;
 
-    // Drops every question and what was known, and starts making a complete
-    // problem's knowledge.
+    // Drops every question and what was known, and starts making what the
+    // problem's answers need.
     void setProblem(const Problem &problem);
     const Problem &problem() const { return oracle_->problem(); }
 
-    // Calls reply with what is known of p, at once where the answer is at
+    // Calls reply with what is known of p: at once where the answer is at
     // hand (a complete problem whose knowledge is made), else later or,
     // when the question is dropped, never.
     void ask(Grid p, Reply reply);
     // Drops the questions waiting: their replies never come.
     void forget();
 
-    bool busy() const { return worker_.joinable() && !done_; }
-
 private:
-    // Runs in the worker: the knowledge made, then when `question`, p asked.
-    void start(bool question, Grid p);
-    void finished(bool question, Grid p, unsigned generation, const Answer &answer);
-    void serveWaiting();
-    void stop();
+    using Flag = std::shared_ptr<std::atomic<bool>>;
+    struct Job {
+        std::shared_ptr<Oracle> oracle;
+        bool question;
+        Grid p;
+        unsigned generation;
+        Flag cancel;
+    };
+    void post(bool question, Grid p, const Flag &cancel);
+    void run();  // the worker
+    void finished(const Job &job, bool ready, const Answer &answer);
+    void answer(const Answer &answer);
 
     std::shared_ptr<Oracle> oracle_;
-    std::thread worker_;
-    std::shared_ptr<std::atomic<bool>> cancel_;
-    bool done_ = true;
-    unsigned generation_ = 0;  // of the questions, bumped by setProblem and forget
+    Flag problemCancel_;          // the current problem's jobs
+    Flag questionCancel_;         // the latest question's job
+    bool prepared_ = false;       // the current oracle is ready, as a job of it told
+    int inFlight_ = 0;            // jobs posted and not yet finished
+    unsigned generation_ = 0;     // of the questions, bumped by setProblem and forget
     Grid asked_ = 0;
     std::vector<Reply> waiting_;
     bool known_ = false;  // answer_ holds what is known of asked_
     Answer answer_;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<Job> jobs_;
+    bool quit_ = false;
+    std::thread worker_;
 };
 
 } // namespace peg
