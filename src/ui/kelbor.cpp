@@ -105,6 +105,19 @@ void Kelbor::buildControls()
     // reach the panel's controls as the letter the player may mean.
     hints_ = new HintAction(this, game_, Mapa, oracle_,
                             [this] { return replayRunning() || anyPanelOpen() || picking_; });
+    // The rest of the game and the line above the board: actions the
+    // menus show, their keys live from the start.
+    finish_ = new QAction(QStringLiteral("&Dokończ grę"), this);
+    finish_->setObjectName(QStringLiteral("finish"));
+    finish_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    addAction(finish_);
+    connect(finish_, &QAction::triggered, this, &Kelbor::FinishGame);
+    auto *showWinnable = new QAction(QStringLiteral("Pokazuj, czy można &wygrać"), this);
+    showWinnable->setObjectName(QStringLiteral("showWinnable"));
+    showWinnable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    showWinnable->setCheckable(true);
+    addAction(showWinnable);
+    connect(showWinnable, &QAction::toggled, this, &Kelbor::setShowWinnable);
     leavePicking_ = new QAction(this);
     leavePicking_->setShortcut(QKeySequence(Qt::Key_Escape));
     leavePicking_->setEnabled(false);  // Escape stays the panels' own
@@ -203,6 +216,7 @@ void Kelbor::chooseProblem(const Problem &problem)
         return;
     picking_.reset();
     leavePicking_->setEnabled(false);
+    updateActions();
     problem_ = &problem;
     oracle_->setProblem(problem);
     game_.SetStart({Board::Of(problem.shape).holes(), problem.start});
@@ -225,6 +239,7 @@ void Kelbor::pickEmptyHole(Shape shape)
         beforePicking_ = game_;
     picking_ = shape;
     leavePicking_->setEnabled(true);
+    updateActions();
     const Grid holes = Board::Of(shape).holes();
     game_.SetStart({holes, holes});
     game_.NewGame();
@@ -239,6 +254,7 @@ void Kelbor::leavePicking()
         return;
     picking_.reset();
     leavePicking_->setEnabled(false);
+    updateActions();
     game_ = beforePicking_;  // its start, board, moves and what Redo can make again
     game_.DropSelection();
     screen_.DrawBoard();
@@ -283,6 +299,8 @@ void Kelbor::FinishGame()
 
 void Kelbor::setShowWinnable(bool on)
 {
+    if (auto *action = findChild<QAction *>(QStringLiteral("showWinnable")))
+        action->setChecked(on);  // the menu's tick, when asked for elsewhere
     showWinnable_ = on;
     updateStatusLine();
 }
@@ -433,6 +451,8 @@ void Kelbor::updateActions()
 {
     if (replay_ && actions_)  // both built
         actions_->update();
+    if (finish_ && replay_)
+        finish_->setEnabled(!replayRunning() && !picking_);
 }
 
 void Kelbor::TMOdt_Timer() { replay_->tick(); }

@@ -177,6 +177,7 @@ private:
     std::optional<Shape> picking_;
     Game beforePicking_;  // the game in progress while a hole is picked
     QAction *leavePicking_ = nullptr;
+    QAction *finish_ = nullptr;
     HelpWindow *help_ = nullptr;
     PlayerMessages *messages_ = nullptr;
     WindowIcon *icon_ = nullptr;
