@@ -7,7 +7,7 @@ source "$(dirname "$0")/../scripts/setup.sh"
 install_missing
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" --target bench_core bench_ui startup_probe bare_probe startup_runner look_probe \
-    hint_probe solver_probe kelbs-pegboard peg_icons peg_install_docs >/dev/null
+    hint_probe solver_probe stall_probe kelbs-pegboard peg_icons peg_install_docs >/dev/null
 B="$BUILD/bench"
 work="$(mktemp -d)"; xvfb=""
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
@@ -74,6 +74,10 @@ row "a hint, at each of $hcount positions of 10,000 random games: median (first 
 while IFS=$'\t' read -r what result target; do
     row "$what" "$result" "$target"
 done < <("$B/solver_probe" "${SOLVER_GAMES:-1000}")
+# The window while problems are played with hints, the line above the board
+# and "Dokończ grę": the longest it went without handling an event.
+read -r _ stall smoves shints <<<"$(cd "$ROOT/data" && "$B/stall_probe" 2>/dev/null)"
+row "longest the window stops answering, over $smoves moves and $shints hints on nine problems switched mid-work" "$stall ms" "<= 100 ms"
 (cd "$BUILD" && rm -f ./*.deb && cpack -G DEB >/dev/null)
 deb=$(stat -c %s "$BUILD"/*.deb)
 # 401,600 bytes: the package built the same way at commit 1182df4, before hints.
