@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "hintaction.h"
 #include "movefile.h"
 #include "problemoracle.h"
 #include "testsupport.h"
@@ -139,6 +140,23 @@ private slots:
         QVERIFY(w.findChild<QAction *>(QStringLiteral("undo"))->isEnabled());
         w.findChild<QAction *>(QStringLiteral("undo"))->trigger();
         QCOMPARE(Count(w), QStringLiteral("2"));
+    }
+
+    // H on a figure, its knowledge made after the window asked, followed to
+    // the end with the cursor's key.
+    void hintsOnAFigureLeadToTheCentre()
+    {
+        ShownKelbor w;
+        w.chooseProblem(*FindProblem("romb"));
+        MapaOf(w)->setFocus();
+        for (int made = 0; Count(w) != "1"; ++made) {
+            QVERIFY(made < 36);
+            w.hints()->hint();
+            QTRY_VERIFY_WITH_TIMEOUT(w.game().hasSelection(), WAIT_MS);
+            QTest::keyClick(MapaOf(w), Qt::Key_Space);
+            QVERIFY(!w.game().hasSelection());
+        }
+        QCOMPARE(w.game().cell(4, 4), CELL_PEG);
     }
 
     // From a lost position nothing is played and a note says why.
