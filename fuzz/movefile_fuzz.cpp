@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Any bytes as a move file: it is refused with MoveFileError, or it loads
-// and replays to an end (finished or refused) without leaving the board,
-// and what the game then writes reads back the same.
+// on its problem's board and replays to an end (finished or refused)
+// without leaving the board, and what the game then writes reads back the
+// same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,12 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const peg::MoveFileError &) {
         return 0;
     }
-    if (file.pegsLeft < 1 || file.pegsLeft > 32 || file.moves.size() != std::size_t(32 - file.pegsLeft))
+    const peg::Problem &problem = *file.problem;
+    const int start = peg::StartPegs(problem);
+    if (file.pegsLeft < 1 || file.pegsLeft > start || file.moves.size() != std::size_t(start - file.pegsLeft))
         std::abort();
     peg::Game game;
+    game.SetStart({peg::Board::Of(problem.shape).holes(), problem.start});
     game.NewGame();
     peg::ApplyMoveFile(file, game);
-    int pegsOnBoard = 32;
+    int pegsOnBoard = start;
     for (int tick = 0; tick < 40; ++tick) {
         const peg::Int16 before = game.pegsLeft();
         const peg::TickResult r = peg::ReplayTick(game);
@@ -39,9 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The counter and the board must agree whatever the file asked for.
     if (counted != game.pegsLeft() || counted != pegsOnBoard)
         std::abort();
-    const std::string written = peg::FormatMoveFile(game);
+    const std::string written = peg::FormatMoveFile(game, problem);
     const peg::MoveFile again = peg::ParseMoveFile(written);
-    if (again.pegsLeft != game.pegsLeft() || peg::FormatMoveFile(again.pegsLeft, game.moveLog()) != written)
+    if (again.problem != &problem || again.pegsLeft != game.pegsLeft() ||
+        peg::FormatMoveFile(again.pegsLeft, game.moveLog(), problem) != written)
         std::abort();
     return 0;
 }
