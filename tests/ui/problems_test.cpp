@@ -159,6 +159,18 @@ private slots:
         QCOMPARE(w.game().cell(4, 4), CELL_PEG);
     }
 
+    // An answer that comes after the position changed is dropped: no peg
+    // selected and no note for a position no longer on the board.
+    void aLateAnswerIsDropped()
+    {
+        ShownKelbor w;
+        w.chooseProblem(*FindProblem("francuska-4-3"));
+        w.hints()->hint();
+        PlayFirstJump(w);
+        QTest::qWait(3 * ProblemOracle::PROOF_MS);
+        QVERIFY(!w.game().hasSelection() && !Note(w));
+    }
+
     // From a lost position nothing is played and a note says why.
     void finishingALostGameChangesNothing()
     {
@@ -186,7 +198,8 @@ private slots:
         w.pickEmptyHole(Shape::French);
         const Grid french = Board::Of(Shape::French).holes();
         QVERIFY(BoardIs(w, french, french) && StatusLine(w).startsWith(QStringLiteral("Kliknij pole")));
-        QTest::keyClick(MapaOf(w), Qt::Key_H);
+        QTest::keyClick(MapaOf(w), Qt::Key_H);  // no hint, no note: nothing is being played
+        QVERIFY(!Note(w));
         PressCell(w, 2, 2);  // one peg can never be left from here
         QVERIFY(Note(w) && Note(w)->text().contains(QStringLiteral("kolumnie 2, rzędzie 2")));
         QVERIFY(w.picking() && BoardIs(w, french, french));
