@@ -14,6 +14,7 @@
 
 #include "../tests/common/fullgame.h"
 #include "boardpicture.h"
+#include "gamewindow.h"
 #include "kelbor.h"
 #include "movefile.h"
 
@@ -35,22 +36,23 @@ public:
 
 void Press(Kelbor &w, int col, int row)
 {
-    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
-                      w.findChild<QWidget *>(QStringLiteral("Mapa"))->mapTo(&w, QPoint((col - 1) * 60 + 30, (row - 1) * 60 + 30)));
+    QTest::mouseClick(w.window()->windowHandle(), Qt::LeftButton, {},
+                      w.findChild<QWidget *>(QStringLiteral("Mapa"))->mapTo(w.window(), QPoint((col - 1) * 60 + 30, (row - 1) * 60 + 30)));
 }
 
 // Shows the window with its board's paints counted.
 void ShowCounted(Kelbor &w, PaintCounter &counter, benchmark::State &state)
 {
     w.findChild<QWidget *>(QStringLiteral("Mapa"))->installEventFilter(&counter);
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
+    w.window()->show();
+    if (!QTest::qWaitForWindowExposed(w.window()))
         state.SkipWithError("no window");
 }
 
 void BM_PressSelectToRepaint(benchmark::State &state)
 {
-    Kelbor w;
+    GameWindow top;  // the window as the game shows it, under its menu bar
+    Kelbor &w = *top.board();
     PaintCounter counter;
     ShowCounted(w, counter, state);
     counter.paints = 0;
@@ -63,7 +65,8 @@ BENCHMARK(BM_PressSelectToRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_PressMoveToRepaint(benchmark::State &state)
 {
-    Kelbor w;
+    GameWindow top;  // the window as the game shows it, under its menu bar
+    Kelbor &w = *top.board();
     PaintCounter counter;
     ShowCounted(w, counter, state);
     for (auto _ : state) {
@@ -92,7 +95,8 @@ void BM_Replay31AtSzybko(benchmark::State &state)
     file.write(bytes.data(), qint64(bytes.size()));
     file.close();
 
-    Kelbor w;
+    GameWindow top;  // the window as the game shows it, under its menu bar
+    Kelbor &w = *top.board();
     PaintCounter counter;
     ShowCounted(w, counter, state);
     int minPaints = 1 << 30;

@@ -20,15 +20,17 @@
 
 #include "hintaction.h"
 #include "hints.h"
+#include "gamewindow.h"
 #include "kelbor.h"
 #include "resident.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    peg::Kelbor window;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    peg::GameWindow top;
+    peg::Kelbor &window = *top.board();
+    top.show();
+    if (!QTest::qWaitForWindowExposed(&top))
         return 1;
     QTest::qWait(50);
     const bool readBefore = peg::BuiltInWinTableDecoded();

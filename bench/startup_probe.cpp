@@ -14,7 +14,7 @@
 
 #ifndef BARE_WINDOW
 #include "boardpicture.h"
-#include "kelbor.h"
+#include "gamewindow.h"
 #include "translation.h"
 #endif
 
@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
         (new QPushButton(QStringLiteral("Przycisk"), &w))->setGeometry(16 + i * 88, 440, 80, 17);
     label->installEventFilter(&probe);
 #else
-    peg::Kelbor w;
+    peg::GameWindow w;
     w.findChild<QWidget *>(QStringLiteral("Mapa"))->installEventFilter(&probe);
 #endif
     std::fprintf(stderr, "window built %.1f ms\n", sinceMain.nsecsElapsed() / 1e6);

@@ -36,8 +36,10 @@ sleep 0.5
 
 # Window pixels in the 100 % design, scaled to the screen.
 at() { awk -v s="$scale" -v v="$1" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+# The board window lies below the menu bar.
+menu_h=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - $(at 464) ))
 click() {
-    xdotool mousemove --window "$win" "$(at "$1")" "$(at "$2")"
+    xdotool mousemove --window "$win" "$(at "$1")" $(( $(at "$2") + menu_h ))
     sleep 0.05; xdotool click 1; sleep 0.25
 }
 cell() { click $((16 + 60 * $1 - 30)) $((16 + 60 * $2 - 30)); }

@@ -524,7 +524,7 @@ void Kelbor::Pomoc_Click()
         giveIcon();  // the help window takes its icon from this one
         help_ = new HelpWindow(this);
         // Beside the board rather than over it, so both can be read at once.
-        help_->move(frameGeometry().topRight() + QPoint(8, 0));
+        help_->move(window()->frameGeometry().topRight() + QPoint(8, 0));
     }
     help_->showContents();
 }

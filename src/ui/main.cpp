@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 
+#include "gamewindow.h"
 #include "kelbor.h"
 #include "translation.h"
 
@@ -13,10 +14,10 @@ int main(int argc, char *argv[])
     // Qt's own menus and buttons in Polish like the rest; without the file
     // they stay English and the game goes on.
     peg::LoadQtPolish(app);
-    peg::Kelbor window;
+    peg::GameWindow window;
     // The launcher found no folder of the player's to start in.
     if (QApplication::arguments().contains(QStringLiteral("--no-player-folder")))
-        window.TellNoPlayerFolder();
+        window.board()->TellNoPlayerFolder();
     window.show();
     return app.exec();
 }

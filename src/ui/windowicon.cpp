@@ -19,9 +19,9 @@ void WindowIcon::give()
     if (given_)
         return;
     given_ = true;
-    // Given to the window and not the application: Qt then hands it to X11
-    // once rather than twice.
-    window_->setWindowIcon(EmbeddedIconAllSizes());
+    // Given to the top-level window and not the application: Qt then hands
+    // it to X11 once rather than twice.
+    window_->window()->setWindowIcon(EmbeddedIconAllSizes());
 }
 
 void WindowIcon::windowShown()

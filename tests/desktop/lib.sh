@@ -16,11 +16,16 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 start_xvfb() { xvfb_start || fail "Xvfb did not start"; }
 
 # Starts the game in folder $1 (made if missing) and waits for its window,
-# which takes the keyboard; sets WIN_ID, WIN_X, WIN_Y.
+# which takes the keyboard; sets WIN_ID, and WIN_X, WIN_Y: the board
+# window's corner, below the menu bar (MENU_H device pixels high).
 start_game() {
     mkdir -p "$1"
     game_window_start "$1" "$PROGRAM" || fail "the game window did not appear: $(cat "$WORK/game.log")"
-    read -r WIN_X WIN_Y < <(xwininfo -id "$WIN_ID" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {print x, $4}')
+    read -r WIN_X WIN_Y height < <(xwininfo -id "$WIN_ID" | awk '/Absolute upper-left X/ {x = $4}
+        /Absolute upper-left Y/ {y = $4} /Height:/ {print x, y, $2}')
+    MENU_H=$((height - $(awk -v s="${QT_SCALE_FACTOR:-1}" 'BEGIN { printf "%d", 464 * s + 0.5 }')))
+    [ "$MENU_H" -gt 0 ] || fail "no menu bar above the board window"
+    WIN_Y=$((WIN_Y + MENU_H))
     xdotool windowfocus --sync "$WIN_ID"
     sleep 0.3
 }

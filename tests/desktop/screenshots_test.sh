@@ -12,8 +12,9 @@ bash "$here/tools/screenshots.sh" "$PROGRAM" "$WORK/out" >"$WORK/shots.log" 2>&1
 [ -z "$(ls "$SAMPLES" | grep -v -e '\.cfg$' -e '\.png$' -e '\.txt$' -e '\.html$' || true)" ] \
     || fail "screenshots.sh left files in the samples folder"
 
-# The pictures are of the window alone: the board 16 pixels in.
-WIN_X=0 WIN_Y=0
+# The pictures are of the window alone: the board 16 pixels into the
+# board window, below the menu bar.
+WIN_X=0 WIN_Y=$(( $(identify -format %h "$WORK/out/screenshot.png") - 464 ))
 cp "$WORK/out/screenshot.png" "$WORK/shot.png"
 start_board_picture "$TILES/nieuzyt.png" "$TILES/pusty.png" "$TILES/pelny.png" "$WORK/start.png"
 expect_region 16 16 420 "$WORK/start.png"

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// The menu bar over the board window: each item does what its button or
+// key does, its key works before the menu was ever opened, and the board
+// window below looks as it does on its own.
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QWindow>
+
+#include "gamewindow.h"
+#include "testsupport.h"
+
+using namespace peg;
+using namespace peg::testing;
+
+namespace {
+
+// The window on screen, a move made: (4, 2) over (4, 3) into the centre.
+struct Played : GameWindow {
+    Played()
+    {
+        show();
+        activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(this));
+        PressCell(*board(), 4, 2), PressCell(*board(), 4, 4);
+    }
+};
+
+QAction *Item(QMenu *menu, const QString &text)
+{
+    emit menu->aboutToShow();  // as Qt does on opening it
+    for (QAction *a : menu->actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+} // namespace
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+
+    ScratchFolder folder{{"pegit.html", "<p>pomoc</p>"}};
+
+private slots:
+    void eachItemDoesWhatItsKeyDoes_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("then");  // what the game shows after the move
+        QTest::newRow("Nowa gra") << "Gra" << "&Nowa gra" << QKeySequence(Qt::CTRL | Qt::Key_N) << "start";
+        QTest::newRow("Cofnij") << "Gra" << "&Cofnij" << QKeySequence(Qt::CTRL | Qt::Key_Z) << "start, redo";
+        QTest::newRow("Ponów") << "Gra" << "&Ponów" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << "31, redone";
+        QTest::newRow("Podpowiedź") << "Gra" << "Po&dpowiedź" << QKeySequence(Qt::Key_H) << "31, selected";
+        QTest::newRow("Zakończ") << "Gra" << "&Zakończ" << QKeySequence(Qt::CTRL | Qt::Key_Q) << "closed";
+        QTest::newRow("Pomoc") << "Pomoc" << "&Pomoc" << QKeySequence(Qt::Key_F1) << "help";
+    }
+    void eachItemDoesWhatItsKeyDoes()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, then);
+        for (const bool byMenu : {false, true}) {
+            Played w;
+            Kelbor &k = *w.board();
+            if (then.endsWith("redone"))
+                QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_Z));
+            if (byMenu) {
+                QAction *a = Item(menu == "Gra" ? w.gameMenu() : w.helpMenu(), item);
+                QVERIFY2(a && a->shortcut() == key, qPrintable(item));  // the menu shows the key beside it
+                a->trigger();
+            } else {
+                QTest::keySequence(&w, key);  // no menu opened yet
+            }
+            QStringList shown{AtStart(k) ? "start" : QString::number(k.game().pegsLeft())};
+            if (then.endsWith("redo"))
+                shown << (k.findChild<QAction *>("redo")->isEnabled() ? "redo" : "");
+            if (then.endsWith("redone"))
+                shown << (k.game().cell(4, 4) == CELL_PEG ? "redone" : "");
+            if (then.endsWith("selected"))
+                shown << (k.game().hasSelection() ? "selected" : "");
+            if (then == "closed")
+                shown = QStringList{w.isVisible() ? "open" : "closed"};
+            if (then == "help")
+                shown = QStringList{k.helpWindow() && k.helpWindow()->isVisible() ? "help" : "no help"};
+            QCOMPARE(shown.join(", "), then);
+        }
+    }
+
+    // O programie: a box over the window, saying what the game is.
+    void aboutTellsNameAndLicence()
+    {
+        GameWindow w;
+        QString told;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->close();
+            }
+        });
+        Item(w.helpMenu(), "&O programie")->trigger();
+        QVERIFY2(told.contains("Kelb's Pegboard") && told.contains("MIT"), qPrintable(told));
+    }
+
+    // The board window keeps its size and every pixel; the bar takes the
+    // board window's face; a menu added later stands before "Pomoc", an
+    // item inserted shows in "Gra".
+    void theBoardWindowLooksAsOnItsOwn()
+    {
+        Kelbor alone;
+        GameWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.board()->geometry(), QRect(QPoint(0, w.menuBar()->height()), QSize(457, 464)));
+        QCOMPARE(w.size(), QSize(457, 464 + w.menuBar()->height()));
+        QCOMPARE(w.board()->grab().toImage(), alone.grab().toImage());
+        QCOMPARE(w.menuBar()->font(), w.board()->font());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Kelb's Pegboard"));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.windowHandle()->icon().isNull(), 1000);  // the icon goes to the top-level window
+
+        QMenu *added = w.addMenuBeforeHelp(QStringLiteral("&Zadanie"));
+        auto *extra = new QAction(QStringLiteral("&Dokończ grę"), &w);
+        w.insertGameItem(w.gameSeparator(), extra);
+        const QList<QAction *> bar = w.menuBar()->actions();
+        QCOMPARE(bar, (QList<QAction *>{w.gameMenu()->menuAction(), added->menuAction(), w.helpMenu()->menuAction()}));
+        QCOMPARE(Item(w.gameMenu(), "&Dokończ grę"), extra);
+        QCOMPARE(w.gameMenu()->actions().indexOf(extra), w.gameMenu()->actions().indexOf(w.gameSeparator()) - 1);
+    }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "gamewindow_test.moc"
