@@ -7,6 +7,7 @@
 
 #include "kelbor.h"
 #include "lazyiconstyle.h"
+#include "problemmenu.h"
 #include "twips.h"
 
 namespace peg {
@@ -56,8 +57,17 @@ GameWindow::GameWindow(QWidget *parent)
     connect(about, &QAction::triggered, this, &GameWindow::about);
     helpItems_ = {help, about};
 
+    insertGameItem(gameSeparator_, existing("finish", QStringLiteral("Dokończ &grę")));
+    insertGameItem(gameSeparator_, existing("showWinnable", QStringLiteral("Pokazuj, czy można &wygrać")));
     fillOnOpen(gameMenu_, &gameItems_);
     fillOnOpen(helpMenu_, &helpItems_);
+
+    QMenu *problems = addMenuBeforeHelp(QStringLiteral("&Zadanie"));
+    connect(problems, &QMenu::aboutToShow, this, [this, problems] {
+        if (problems->isEmpty())
+            FillProblemMenu(problems, board_);
+    });
+    connect(board_, &Kelbor::problemChanged, this, [this] { setWindowTitle(board_->windowTitle()); });
 
     // F10 opens the first menu, as on most desktops.
     QAction *f10 = item(QString(), QKeySequence(Qt::Key_F10));
@@ -105,8 +115,9 @@ void GameWindow::about()
 {
     QMessageBox::about(this, QStringLiteral("O programie"),
                        QStringLiteral("<p><b>Kelb's Pegboard</b></p>"
-                                      "<p>Samotnik: gra dla jednej osoby na krzyżu z 33 dziurek, "
-                                      "w której piony przeskakują jeden drugi, aż zostanie jak najmniej.</p>"
+                                      "<p>Samotnik: gra dla jednej osoby na krzyżu z 33 dziurek "
+                                      "i na planszy francuskiej z 37, w której piony przeskakują jeden "
+                                      "drugi, aż zostanie jak najmniej.</p>"
                                       "<p>Licencja MIT.</p>"));
 }
 

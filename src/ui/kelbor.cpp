@@ -107,7 +107,7 @@ void Kelbor::buildControls()
                             [this] { return replayRunning() || anyPanelOpen() || picking_; });
     // The rest of the game and the line above the board: actions the
     // menus show, their keys live from the start.
-    finish_ = new QAction(QStringLiteral("&Dokończ grę"), this);
+    finish_ = new QAction(QStringLiteral("Dokończ &grę"), this);
     finish_->setObjectName(QStringLiteral("finish"));
     finish_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     addAction(finish_);

@@ -13,7 +13,7 @@ dump_tiles
 start_game "$WORK/game"
 P="$TILES/pelny.png" E="$TILES/pusty.png"
 
-keys F10 Right Down Down Return              # Zadanie, Krzyż
+keys F10 Right Down Return                   # Zadanie, Krzyż
 expect_cells "4 1 $E" "4 2 $P" "3 3 $P" "4 4 $P" "4 5 $P" "2 4 $E" "4 6 $E"
 
 # The grey strip above the board shows the line once it is switched on.
@@ -32,11 +32,11 @@ expect_cells "4 4 $P" "4 2 $E" "3 3 $E" "4 3 $E" "5 3 $E" "4 5 $E"
 keys ctrl+z
 expect_cells "4 4 $E"
 
-keys F10 Right Down Up Up Return             # the English board, the hole to be picked
+keys F10 Right Up Up Return                  # the English board, the hole to be picked
 expect_cells "4 4 $P" "3 1 $P" "1 3 $P"
 keys Escape                                  # the figure's game as it was left
 expect_cells "4 4 $E" "3 1 $E"
-keys F10 Right Down Up Up Return
+keys F10 Right Up Up Return
 click_cell 3 1
 expect_cells "3 1 $E" "4 4 $P" "5 1 $P"
 keys h                                       # a move into (3, 1): from (3, 3) or from (5, 1)
@@ -52,7 +52,7 @@ for _ in $(seq 30); do
 done
 [ -n "$hinted" ] || fail "H selected no peg of a move into the empty hole"
 
-keys F10 Right Down Up Return                # the French board
+keys F10 Right Up Return                     # the French board
 expect_cells "2 2 $P" "6 6 $P" "4 4 $P" "1 1 $TILES/nieuzyt.png"
 click_cell 2 2                               # one peg cannot be left from here: still picking
 expect_cells "2 2 $P"

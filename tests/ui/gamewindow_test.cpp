@@ -54,6 +54,9 @@ private slots:
         QTest::newRow("Cofnij") << "Gra" << "&Cofnij" << QKeySequence(Qt::CTRL | Qt::Key_Z) << "start, redo";
         QTest::newRow("Ponów") << "Gra" << "&Ponów" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << "31, redone";
         QTest::newRow("Podpowiedź") << "Gra" << "Po&dpowiedź" << QKeySequence(Qt::Key_H) << "31, selected";
+        QTest::newRow("Dokończ grę") << "Gra" << "Dokończ &grę" << QKeySequence(Qt::CTRL | Qt::Key_D) << "finishing";
+        QTest::newRow("Pokazuj") << "Gra" << "Pokazuj, czy można &wygrać" << QKeySequence(Qt::CTRL | Qt::Key_I)
+                                 << "Gra centralna: da się wygrać";
         QTest::newRow("Zakończ") << "Gra" << "&Zakończ" << QKeySequence(Qt::CTRL | Qt::Key_Q) << "closed";
         QTest::newRow("Pomoc") << "Pomoc" << "&Pomoc" << QKeySequence(Qt::Key_F1) << "help";
     }
@@ -84,6 +87,14 @@ private slots:
                 shown << (k.game().hasSelection() ? "selected" : "");
             if (then == "closed")
                 shown = QStringList{w.isVisible() ? "open" : "closed"};
+            if (then == "finishing")
+                shown = QStringList{QTest::qWaitFor([&] { return k.replayRunning(); }, 5000) ? then : "not finishing"};
+            if (then.endsWith("wygrać")) {
+                QTest::qWaitFor([&] { return k.findChild<QLabel *>("statusLine") &&
+                                             !k.findChild<QLabel *>("statusLine")->text().endsWith("…"); }, 5000);
+                const auto *line = k.findChild<QLabel *>("statusLine");
+                shown = QStringList{line && line->isVisible() ? line->text() : "no line"};
+            }
             if (then == "help")
                 shown = QStringList{k.helpWindow() && k.helpWindow()->isVisible() ? "help" : "no help"};
             QCOMPARE(shown.join(", "), then);
@@ -121,13 +132,27 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Kelb's Pegboard"));
         QTRY_VERIFY_WITH_TIMEOUT(!w.windowHandle()->icon().isNull(), 1000);  // the icon goes to the top-level window
 
-        QMenu *added = w.addMenuBeforeHelp(QStringLiteral("&Zadanie"));
-        auto *extra = new QAction(QStringLiteral("&Dokończ grę"), &w);
-        w.insertGameItem(w.gameSeparator(), extra);
-        const QList<QAction *> bar = w.menuBar()->actions();
-        QCOMPARE(bar, (QList<QAction *>{w.gameMenu()->menuAction(), added->menuAction(), w.helpMenu()->menuAction()}));
-        QCOMPARE(Item(w.gameMenu(), "&Dokończ grę"), extra);
-        QCOMPARE(w.gameMenu()->actions().indexOf(extra), w.gameMenu()->actions().indexOf(w.gameSeparator()) - 1);
+        QStringList titles;
+        for (const QAction *a : w.menuBar()->actions())
+            titles << a->text();
+        QCOMPARE(titles, (QStringList{"&Gra", "&Zadanie", "&Pomoc"}));
+    }
+
+    // "Zadanie" chooses a problem or the picking of a hole, and its tick
+    // and the title follow the problem however it was chosen.
+    void theProblemMenuChoosesAndFollows()
+    {
+        GameWindow w;
+        QMenu *menu = w.menuBar()->actions().at(1)->menu();
+        QAction *cross = Item(menu, "Krzyż");
+        QVERIFY(Item(menu, "Gra centralna")->isChecked());
+        cross->trigger();
+        QVERIFY(&w.board()->currentProblem() == FindProblem("krzyz") && cross->isChecked());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Kelb's Pegboard – Krzyż"));
+        Item(menu, "Plansza francuska, wybrane puste pole…")->trigger();
+        QVERIFY(w.board()->picking() == Shape::French && cross->isChecked());
+        w.board()->chooseProblem(*FindProblem("angielska-3-1"));  // as a replayed file does
+        QVERIFY(Item(menu, "Plansza angielska, wybrane puste pole…")->isChecked());
     }
 };
 
