@@ -91,12 +91,17 @@ bool IsPerfect(const Problem &problem, Grid p)
 
 Grid FinishHoles(Shape shape, int goalHole, Grid p)
 {
-    const Grid holes = Board::Of(shape).holes();
-    const int cls = PositionClass(p);
-    Grid finish = 0;
-    for (int bit = 0; bit < 49; ++bit)
-        if ((holes >> bit & 1) && (goalHole < 0 || bit == goalHole) && PositionClass(Grid(1) << bit) == cls)
-            finish |= Grid(1) << bit;
+    // The holes of each class, worked out once: the problem list asks for
+    // every start at start-up.
+    static const std::array<Grid, 16> byClass = [] {
+        std::array<Grid, 16> holes{};
+        for (int bit = 0; bit < 49; ++bit)
+            holes[std::size_t(PositionClass(Grid(1) << bit))] |= Grid(1) << bit;
+        return holes;
+    }();
+    Grid finish = Board::Of(shape).holes() & byClass[std::size_t(PositionClass(p))];
+    if (goalHole >= 0)
+        finish &= Grid(1) << goalHole;
     return finish;
 }
 
