@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "solver.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -276,6 +278,7 @@ public:
         used_ += slots_[i] == 0;
         slots_[i] = g;
     }
+    void Prefetch(Grid g) const { __builtin_prefetch(&slots_[Hash(g) & (slots_.size() - 1)]); }
 private:
     static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 20); }
     std::vector<Grid> slots_ = std::vector<Grid>(std::size_t(1) << 16);
@@ -385,16 +388,29 @@ bool PagodasRuleOut(Shape shape, Grid targets, Grid p)
 // up one of its eight. It only saves work, so forgetting is safe; the dead
 // ends near the present question, the ones that count, stay.
 struct Prover::Dead {
-    static constexpr std::size_t BUCKETS = std::size_t(1) << 19;  // 32 MB
+    static constexpr std::size_t BUCKETS = std::size_t(1) << 21;  // 128 MB
     Dead(const Lows &l, const PagodaCheck &p) : lows(l), pagodas(p) {}
     const Lows &lows;
     const PagodaCheck &pagodas;
-    // From calloc: the system's zeroed pages, taken only as they are written.
-    std::unique_ptr<Grid, decltype(&std::free)> cache{static_cast<Grid *>(std::calloc(BUCKETS * 8, sizeof(Grid))),
-                                                      &std::free};
+    // The system's zeroed pages, taken only as they are written, and large
+    // ones where it has them: each lookup lands on a page of its own.
+    static constexpr std::size_t BYTES = BUCKETS * 8 * sizeof(Grid);
+    static Grid *Map()
+    {
+        void *m = mmap(nullptr, BYTES, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (m == MAP_FAILED)
+            return nullptr;
+        madvise(m, BYTES, MADV_HUGEPAGE);
+        return static_cast<Grid *>(m);
+    }
+    struct Unmap {
+        void operator()(Grid *g) const { munmap(g, BYTES); }
+    };
+    std::unique_ptr<Grid, Unmap> cache{Map()};
     Grid *slots = cache.get();
 
     static std::size_t Hash(Grid g) { return std::size_t((g * 0x9E3779B97F4A7C15ull) >> 32); }
+    void Prefetch(Grid g) const { __builtin_prefetch(&slots[(Hash(g) & (BUCKETS - 1)) * 8]); }
     bool Contains(Grid g) const
     {
         const Grid *bucket = &slots[(Hash(g) & (BUCKETS - 1)) * 8];
@@ -433,12 +449,18 @@ struct Prover::Search {
     std::vector<int> line = {};  // jump numbers, last first
     Grid targets = 0;  // the finish holes of the image the present run searches
 
+    std::uint64_t nextLook = 0;  // when the clock and the flag are looked at next
+
     bool Stop()
     {
-        if ((limits.nodes && nodes >= limits.nodes) ||
-            ((nodes & 1023) == 0 && ((limits.cancel && limits.cancel->load(std::memory_order_relaxed)) ||
-                                     std::chrono::steady_clock::now() >= until)))
+        if (limits.nodes && nodes >= limits.nodes)
             over = true;
+        if (nodes >= nextLook) {
+            nextLook = nodes + 1024;
+            if ((limits.cancel && limits.cancel->load(std::memory_order_relaxed)) ||
+                std::chrono::steady_clock::now() >= until)
+                over = true;
+        }
         return over || nodes >= runEnd;
     }
 
@@ -490,19 +512,28 @@ struct Prover::Search {
         ++nodes;
         if (stopped || (stopped = Stop()))
             return false;
-        const Grid c = GridCanonical(p, symmetries);
         if (pegs <= dead.lows.top) {
-            if (!dead.lows.set.Contains(c))
+            if (!dead.lows.set.Contains(GridCanonical(p, symmetries)))
                 return false;
             Descend(p);
             return true;
         }
         if (dead.pagodas.RuleOut(targets, p))
             return false;
-        if (dead.Contains(c))
-            return false;
-        // Score and jump number in one key, sorted by insertion: few moves.
+        const Grid c = GridCanonical(p, symmetries);
+        return !dead.Contains(c) && Expand(p, pegs, c);
+    }
+
+    // Reach for a position above the lows that the pagodas leave and the
+    // cache does not hold, c its canonical form. The moves' positions are
+    // looked at all before the first is searched, so that their buckets of
+    // the cache, far apart in memory, are fetched together.
+    bool Expand(Grid p, int pegs, Grid c)
+    {
+        if (pegs == dead.lows.top + 1)
+            return Last(p, c);
         const auto jumps = board.jumps();
+        // Score and jump number in one key, sorted by insertion: few moves.
         std::array<int, 96> order;
         int n = 0;
         for (std::size_t i = 0; i < jumps.size(); ++i)
@@ -513,15 +544,56 @@ struct Prover::Search {
                     order[k] = order[k - 1];
                 order[k] = key;
             }
+        std::array<Grid, 96> canonical;
+        int left = 0;
         for (int k = 0; k < n; ++k) {
+            const Grid q = Jumped(p, jumps[std::size_t(order[k] & 127)]);
+            if (dead.pagodas.RuleOut(targets, q))
+                continue;
+            order[left] = order[k];
+            canonical[left] = GridCanonical(q, symmetries);
+            dead.Prefetch(canonical[left++]);
+        }
+        nodes += std::uint64_t(n - left);
+        for (int k = 0; k < left; ++k) {
+            ++nodes;
+            if (stopped || (stopped = Stop()))
+                return false;
             const int i = order[k] & 127;
-            if (Reach(Jumped(p, jumps[i]), pegs - 1)) {
+            if (dead.Contains(canonical[k]))
+                continue;
+            if (Expand(Jumped(p, jumps[std::size_t(i)]), pegs - 1, canonical[k])) {
                 line.push_back(i);
                 return true;
             }
             if (stopped)
                 return false;
         }
+        dead.Insert(c);
+        return false;
+    }
+
+    // A position one peg above the lows: its moves are looked up there, all
+    // canonical forms worked out and fetched before the first lookup.
+    bool Last(Grid p, Grid c)
+    {
+        const auto jumps = board.jumps();
+        std::array<Grid, 96> below;
+        std::array<int, 96> index;
+        int n = 0;
+        for (std::size_t i = 0; i < jumps.size(); ++i)
+            if (CanJump(p, jumps[i])) {
+                below[n] = GridCanonical(Jumped(p, jumps[i]), symmetries);
+                dead.lows.set.Prefetch(below[n]);
+                index[n++] = int(i);
+            }
+        nodes += std::uint64_t(n);
+        for (int k = 0; k < n; ++k)
+            if (dead.lows.set.Contains(below[k])) {
+                Descend(Jumped(p, jumps[std::size_t(index[k])]));
+                line.push_back(index[k]);
+                return true;
+            }
         dead.Insert(c);
         return false;
     }
