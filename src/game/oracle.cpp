@@ -66,6 +66,15 @@ bool Oracle::Prepared() const
     return IsCentral(problem_) ? BuiltInWinTableDecoded() : knowledge_.has_value();
 }
 
+void Oracle::remember(Grid p, const std::vector<Move> &line)
+{
+    constexpr std::size_t MOST = 20'000;  // some 10 MB of lines
+    if (proven_.size() + line.size() > MOST)
+        proven_.clear();
+    for (std::size_t i = 0; i < line.size(); p = GridAfter(p, line[i++]))
+        proven_.try_emplace(p, line.begin() + std::ptrdiff_t(i), line.end());
+}
+
 std::vector<Move> Oracle::winningMoves(Grid p)
 {
     if (IsCentral(problem_))
@@ -82,11 +91,18 @@ Answer Oracle::Ask(Grid p, const ProofLimits &limits)
     }
     Prepare();
     if (!complete_) {
-        Proof proof = prover_->Prove(p, limits);
-        answer.verdict = proof.verdict;
-        if (!proof.line.empty())
-            answer.winning = {proof.line.front()};
-        answer.line = std::move(proof.line);
+        if (const auto known = proven_.find(p); known != proven_.end()) {
+            answer.verdict = Verdict::Reachable;
+            answer.line = known->second;
+        } else {
+            Proof proof = prover_->Prove(p, limits);
+            answer.verdict = proof.verdict;
+            answer.line = std::move(proof.line);
+            if (answer.verdict == Verdict::Reachable)
+                remember(p, answer.line);
+        }
+        if (!answer.line.empty())
+            answer.winning = {answer.line.front()};
         return answer;
     }
     answer.winning = winningMoves(p);

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "solver.h"
@@ -51,11 +52,15 @@ public:
 
 private:
     std::vector<Move> winningMoves(Grid p);
+    void remember(Grid p, const std::vector<Move> &line);
 
     const Problem &problem_;
     bool complete_;
     std::optional<Knowledge> knowledge_;
     std::unique_ptr<Prover> prover_;
+    // Each position of a line proven to the goal, with the rest of the line:
+    // a player who follows hints is answered at once, and the same way.
+    std::unordered_map<Grid, std::vector<Move>> proven_;
 };
 
 } // namespace peg

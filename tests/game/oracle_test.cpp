@@ -71,8 +71,18 @@ TEST(Oracle, AProvenLineOnTheOtherBoardsReplaysToTheGoal)
         const Answer answer = oracle.Ask(GridOf(game), limits);
         ASSERT_EQ(answer.verdict, Verdict::Reachable);
         ASSERT_EQ(answer.winning, std::vector<Move>{answer.line.front()});
-        for (const Move &m : answer.line)
+        for (const Move &m : answer.line) {
             ASSERT_TRUE(Played(game, m));
+            // Along the line proven, each position is answered without a
+            // search (one node allowed), with the rest of that line.
+            if (GridPegs(GridOf(game)) > 1) {
+                ProofLimits none;
+                none.nodes = 1;
+                const Answer next = oracle.Ask(GridOf(game), none);
+                ASSERT_EQ(next.verdict, Verdict::Reachable);
+                ASSERT_EQ(next.line.size(), std::size_t(GridPegs(GridOf(game)) - 1));
+            }
+        }
         EXPECT_TRUE(IsGoal(problem, GridOf(game)));
     }
 }
