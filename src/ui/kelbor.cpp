@@ -101,6 +101,7 @@ void Kelbor::buildControls()
     Mapa->setHoleTest([this](int col, int row) { return game_.cell(col, row) != CELL_NONE; });
     actions_ = new MoveActions(this, game_, [this] { return replayRunning() || picking_; });
     oracle_ = new ProblemOracle(this);
+    connect(oracle_, &ProblemOracle::answerImproved, this, &Kelbor::updateStatusLine);
     // A hint would land on a board the open panel hides, and H would not
     // reach the panel's controls as the letter the player may mean.
     hints_ = new HintAction(this, game_, Mapa, oracle_,

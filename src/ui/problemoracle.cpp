@@ -16,6 +16,7 @@ ProblemOracle::~ProblemOracle()
     {
         const std::lock_guard lock(mutex_);
         quit_ = true;
+        interrupt_ = true;
         for (const Job &job : jobs_)
             job.cancel->store(true);
     }
@@ -46,8 +47,19 @@ void ProblemOracle::run()
         }
         // Queued to this object: dropped with it.
         QMetaObject::invokeMethod(
-            this, [this, job, ready, answer = std::move(answer)] { finished(job, ready, answer); },
-            Qt::QueuedConnection);
+            this, [this, job, ready, answer] { finished(job, ready, answer); }, Qt::QueuedConnection);
+        if (!job.question || answer.verdict != Verdict::Unknown || job.cancel->load())
+            continue;
+        {
+            const std::lock_guard lock(mutex_);
+            if (!jobs_.empty())
+                continue;
+            interrupt_ = false;  // under the lock: a job posted from now on sets it
+        }
+        Answer later = job.oracle->Ask(job.p, {std::chrono::milliseconds(LATER_PROOF_MS), 0, &interrupt_});
+        if (later.verdict != Verdict::Unknown)
+            QMetaObject::invokeMethod(
+                this, [this, job, later] { improved(job, later); }, Qt::QueuedConnection);
     }
 }
 
@@ -59,6 +71,7 @@ void ProblemOracle::post(bool question, Grid p, const Flag &cancel)
     {
         const std::lock_guard lock(mutex_);
         jobs_.push_back({oracle_, question, p, generation_, cancel});
+        interrupt_ = true;
     }
     wake_.notify_one();
 }
@@ -114,6 +127,14 @@ void ProblemOracle::finished(const Job &job, bool ready, const Answer &a)
     prepared_ = prepared_ || ready;
     if (job.question && !job.cancel->load() && job.generation == generation_ && job.p == asked_)
         answer(a);
+}
+
+void ProblemOracle::improved(const Job &job, const Answer &a)
+{
+    if (job.oracle != oracle_ || job.generation != generation_ || job.p != asked_ || !known_)
+        return;
+    answer_ = a;
+    emit answerImproved();
 }
 
 void ProblemOracle::answer(const Answer &a)

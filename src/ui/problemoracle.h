@@ -27,6 +27,10 @@ class ProblemOracle : public QObject {
 public:
     using Reply = std::function<void(const Answer &)>;
     static constexpr int PROOF_MS = 200;
+    // After a question left open, the worker goes on with it for up to this
+    // long while nothing else is asked, and a verdict found replaces the
+    // answer "unknown".
+    static constexpr int LATER_PROOF_MS = 5000;
 
     explicit ProblemOracle(QObject *parent);
     ~ProblemOracle() override;
@@ -43,6 +47,10 @@ public:
     // Drops the questions waiting: their replies never come.
     void forget();
 
+signals:
+    // What is known of the position last asked about became a verdict.
+    void answerImproved();
+
 private:
     using Flag = std::shared_ptr<std::atomic<bool>>;
     struct Job {
@@ -55,6 +63,7 @@ private:
     void post(bool question, Grid p, const Flag &cancel);
     void run();  // the worker
     void finished(const Job &job, bool ready, const Answer &answer);
+    void improved(const Job &job, const Answer &answer);
     void answer(const Answer &answer);
 
     std::shared_ptr<Oracle> oracle_;
@@ -72,6 +81,7 @@ private:
     std::condition_variable wake_;
     std::deque<Job> jobs_;
     bool quit_ = false;
+    std::atomic<bool> interrupt_{false};  // a job is waiting: the work done meanwhile stops
     std::thread worker_;
 };
 
