@@ -15,9 +15,21 @@ struct Symmetries {
     // Each symmetry as lookups of one row at a time: canonical forms are the
     // searches' inner loop.
     std::array<std::array<std::array<Grid, 128>, GRID_SIDE>, SYMMETRIES> rows{};
-    // The cells of each diagonal set mod 3, both ways.
+};
+
+// The cells of each diagonal set mod 3, both ways, for the position class.
+struct Diagonals {
     std::array<Grid, 3> up{}, down{};
 };
+constexpr Diagonals DIAGONALS = [] {
+    Diagonals d;
+    for (int bit = 0; bit < 49; ++bit) {
+        const int c = GridCol(bit), r = GridRow(bit);
+        d.up[(c + r) % 3] |= Grid(1) << bit;
+        d.down[(c - r + 9) % 3] |= Grid(1) << bit;
+    }
+    return d;
+}();
 
 Symmetries MakeSymmetries()
 {
@@ -33,11 +45,6 @@ Symmetries MakeSymmetries()
                 for (int c = 0; c < GRID_SIDE; ++c)
                     if (v >> c & 1)
                         s.rows[sym][row][v] |= Grid(1) << s.bit[sym][row * GRID_SIDE + c];
-    for (int bit = 0; bit < 49; ++bit) {
-        const int c = GridCol(bit), r = GridRow(bit);
-        s.up[(c + r) % 3] |= Grid(1) << bit;
-        s.down[(c - r + 9) % 3] |= Grid(1) << bit;
-    }
     return s;
 }
 
@@ -116,7 +123,7 @@ Grid GridCanonical(Grid g, SymmetrySet symmetries)
 
 int PositionClass(Grid g)
 {
-    const Symmetries &s = TheSymmetries();
+    const Diagonals &s = DIAGONALS;
     int up[3], down[3];
     for (int k = 0; k < 3; ++k) {
         up[k] = GridPegs(g & s.up[k]);

@@ -31,6 +31,7 @@ GameWindow::GameWindow(QWidget *parent)
     setCentralWidget(board_);
 
     QMenuBar *bar = menuBar();
+    bar->setNativeMenuBar(false);  // in the window, under the title, on every desktop
     bar->setFont(board_->font());  // the board window's 8-point face
     gameMenu_ = bar->addMenu(QStringLiteral("&Gra"));
     helpMenu_ = bar->addMenu(QStringLiteral("&Pomoc"));
