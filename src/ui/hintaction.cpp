@@ -96,15 +96,22 @@ void HintAction::hint()
 
 void HintAction::show(std::uint64_t position, const Answer &answer)
 {
-    const Problem &problem = oracle_->problem();
-    const bool centre = problem.goalHole >= 0;
     if (const std::optional<Move> move = cycle_.Next(position, answer.winning)) {
         if (note_)
             note_->hide();
         game_.CellClicked(move->fromCol, move->fromRow);
         board_->placeCursor({move->toCol, move->toRow});
         ReadOut(board_, QString::fromStdString(HintText(*move)));
-    } else if (answer.verdict == Verdict::Unknown) {
+    } else {
+        explain(position, answer);
+    }
+}
+
+void HintAction::explain(std::uint64_t position, const Answer &answer)
+{
+    const Problem &problem = oracle_->problem();
+    const bool centre = problem.goalHole >= 0;
+    if (answer.verdict == Verdict::Unknown) {
         tell(QString::fromStdString(UnknownHintText()));
     } else if (answer.verdict == Verdict::Unreachable && AnyJumpLeft(problem.shape, position)) {
         tell(QString::fromStdString(NoWinningMoveText(centre)));

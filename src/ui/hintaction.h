@@ -33,6 +33,9 @@ public:
     void hint();
     // A short note over the board's foot, read out, that goes by itself.
     void tell(const QString &text);
+    // The note for an answer that gives no move from this position: lost,
+    // over, or not known.
+    void explain(std::uint64_t position, const Answer &answer);
     void positionChanged();  // after every move, taken back or not, and every new game
 
     // The note, once one was needed (null before), and what hides it.

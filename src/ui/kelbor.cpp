@@ -287,14 +287,8 @@ void Kelbor::FinishGame()
             return;
         if (answer.verdict == Verdict::Reachable && !answer.line.empty())
             replay_->startMoves(answer.line);
-        else if (answer.verdict == Verdict::Unknown)
-            hints_->tell(QString::fromStdString(UnknownHintText()));
-        else if (answer.verdict == Verdict::Unreachable && AnyJumpLeft(problem_->shape, position))
-            hints_->tell(QString::fromStdString(NoWinningMoveText(problem_->goalHole >= 0)));
         else
-            hints_->tell(QString::fromStdString(GameOverText(game_.pegsLeft(), IsGoal(*problem_, position),
-                                                             problem_->goalHole >= 0,
-                                                             IsPerfect(*problem_, position))));
+            hints_->explain(position, answer);
     });
 }
 
