@@ -36,8 +36,8 @@ Grid GridAfter(Grid p, const Move &m)
     return p ^ GridCell(m.fromCol, m.fromRow) ^ GridCell(over.col, over.row) ^ GridCell(m.toCol, m.toRow);
 }
 
-Oracle::Oracle(const Problem &problem)
-    : problem_(problem), complete_(IsCentral(problem) || problem.emptyHole < 0)
+Oracle::Oracle(const Problem &problem, std::shared_ptr<ProverShelf> shelf)
+    : problem_(problem), complete_(IsCentral(problem) || problem.emptyHole < 0), shelf_(std::move(shelf))
 {
 }
 
@@ -48,7 +48,12 @@ bool Oracle::Prepare(const std::atomic<bool> *cancel)
     if (Prepared())
         return true;
     if (!complete_) {
-        prover_ = std::make_unique<Prover>(problem_.shape, problem_.goalHole);
+        if (shelf_ && *shelf_ && (*shelf_)->shape() == problem_.shape && (*shelf_)->goalHole() == problem_.goalHole)
+            prover_ = *shelf_;
+        else
+            prover_ = std::make_shared<Prover>(problem_.shape, problem_.goalHole);
+        if (shelf_)
+            *shelf_ = prover_;
         return true;
     }
     if (IsCentral(problem_)) {

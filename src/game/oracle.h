@@ -31,7 +31,14 @@ struct Answer {
 // rest from a proof within limits, which may not come.
 class Oracle {
 public:
-    explicit Oracle(const Problem &problem);
+    // The prover of the problem's board and goal, made once and handed on
+    // from one problem to the next with the same board and goal: its table
+    // of positions of few pegs and its dead ends hold for all of them.
+    using ProverShelf = std::shared_ptr<Prover>;
+
+    // shelf: where a prover for the problem is looked for, and left; used
+    // only by Prepare and Ask, so only in the thread that calls them.
+    explicit Oracle(const Problem &problem, std::shared_ptr<ProverShelf> shelf = nullptr);
     ~Oracle();
     Oracle(const Oracle &) = delete;
     Oracle &operator=(const Oracle &) = delete;
@@ -57,7 +64,8 @@ private:
     const Problem &problem_;
     bool complete_;
     std::optional<Knowledge> knowledge_;
-    std::unique_ptr<Prover> prover_;
+    std::shared_ptr<ProverShelf> shelf_;
+    std::shared_ptr<Prover> prover_;
     // Each position of a line proven to the goal, with the rest of the line:
     // a player who follows hints is answered at once, and the same way.
     std::unordered_map<Grid, std::vector<Move>> proven_;

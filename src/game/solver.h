@@ -76,6 +76,9 @@ public:
     Prover(const Prover &) = delete;
     Prover &operator=(const Prover &) = delete;
 
+    Shape shape() const { return shape_; }
+    int goalHole() const { return goalHole_; }
+
     Proof Prove(Grid p, const ProofLimits &limits = {});
 
     struct MoveProof {

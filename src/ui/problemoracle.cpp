@@ -81,7 +81,7 @@ void ProblemOracle::setProblem(const Problem &problem)
     problemCancel_->store(true);
     problemCancel_ = std::make_shared<std::atomic<bool>>(false);
     forget();
-    oracle_ = std::make_shared<Oracle>(problem);
+    oracle_ = std::make_shared<Oracle>(problem, shelf_);
     prepared_ = false;
     known_ = false;
     post(false, 0, problemCancel_);

@@ -67,6 +67,7 @@ private:
     void answer(const Answer &answer);
 
     std::shared_ptr<Oracle> oracle_;
+    std::shared_ptr<Oracle::ProverShelf> shelf_ = std::make_shared<Oracle::ProverShelf>();
     Flag problemCancel_;          // the current problem's jobs
     Flag questionCancel_;         // the latest question's job
     bool prepared_ = false;       // the current oracle is ready, as a job of it told

@@ -87,4 +87,18 @@ TEST(Oracle, AProvenLineOnTheOtherBoardsReplaysToTheGoal)
     }
 }
 
+// The problems of one board and goal share a prover, so what one learnt
+// serves the next; another board's gets its own.
+TEST(Oracle, AProverIsHandedOnToTheSameBoardAndGoal)
+{
+    const auto shelf = std::make_shared<Oracle::ProverShelf>();
+    const auto proverOf = [&shelf](const char *id) {
+        Oracle(*FindProblem(id), shelf).Prepare();
+        return *shelf;
+    };
+    const std::shared_ptr<Prover> english = proverOf("angielska-3-1");
+    EXPECT_EQ(proverOf("angielska-4-4"), english);
+    EXPECT_NE(proverOf("francuska-4-3"), english);
+}
+
 } // namespace
