@@ -4,6 +4,7 @@
 #include <array>
 
 #include "cross.h"
+#include "translate.h"
 
 namespace peg {
 
@@ -16,12 +17,12 @@ struct Figure {
 
 // The classic figures, each to be ended with one peg in the centre.
 const Figure FIGURES[] = {
-    {"krzyz", "Krzyż", {"  ...  ", "  .o.  ", "..ooo..", "...o...", "...o...", "  ...  ", "  ...  "}},
-    {"plus", "Plus", {"  ...  ", "  .o.  ", "...o...", ".ooooo.", "...o...", "  .o.  ", "  ...  "}},
-    {"kominek", "Kominek", {"  ooo  ", "  ooo  ", "..ooo..", "..o.o..", ".......", "  ...  ", "  ...  "}},
-    {"piramida", "Piramida", {"  ...  ", "  .o.  ", "..ooo..", ".ooooo.", "ooooooo", "  ...  ", "  ...  "}},
-    {"strzala", "Strzała", {"  .o.  ", "  ooo  ", ".ooooo.", "...o...", "...o...", "  ooo  ", "  ooo  "}},
-    {"romb", "Romb", {"  .o.  ", "  ooo  ", ".ooooo.", "ooo.ooo", ".ooooo.", "  ooo  ", "  .o.  "}},
+    {"krzyz", QT_TRANSLATE_NOOP("Problems", "Krzyż"), {"  ...  ", "  .o.  ", "..ooo..", "...o...", "...o...", "  ...  ", "  ...  "}},
+    {"plus", QT_TRANSLATE_NOOP("Problems", "Plus"), {"  ...  ", "  .o.  ", "...o...", ".ooooo.", "...o...", "  .o.  ", "  ...  "}},
+    {"kominek", QT_TRANSLATE_NOOP("Problems", "Kominek"), {"  ooo  ", "  ooo  ", "..ooo..", "..o.o..", ".......", "  ...  ", "  ...  "}},
+    {"piramida", QT_TRANSLATE_NOOP("Problems", "Piramida"), {"  ...  ", "  .o.  ", "..ooo..", ".ooooo.", "ooooooo", "  ...  ", "  ...  "}},
+    {"strzala", QT_TRANSLATE_NOOP("Problems", "Strzała"), {"  .o.  ", "  ooo  ", ".ooooo.", "...o...", "...o...", "  ooo  ", "  ooo  "}},
+    {"romb", QT_TRANSLATE_NOOP("Problems", "Romb"), {"  .o.  ", "  ooo  ", ".ooooo.", "ooo.ooo", ".ooooo.", "  ooo  ", "  .o.  "}},
 };
 
 Grid FigurePegs(const Figure &f)
@@ -43,7 +44,9 @@ void AddSingleEmpty(std::vector<Problem> &list, Shape shape, const char *id, con
             continue;
         const std::string col = std::to_string(GridCol(bit)), row = std::to_string(GridRow(bit));
         list.push_back({std::string(id) + "-" + col + "-" + row,
-                        std::string(name) + ", puste pole: kolumna " + col + ", rząd " + row, shape, start, -1, bit});
+                        Fill(translate("Problems", "%1, puste pole: kolumna %2, rząd %3"),
+                             {translate("Problems", name), col, row}),
+                        shape, start, -1, bit});
     }
 }
 
@@ -52,12 +55,12 @@ std::vector<Problem> MakeProblems()
     const int centre = GridBit(CENTRE.col, CENTRE.row);
     const Board &english = Board::Of(Shape::English);
     std::vector<Problem> list;
-    list.push_back({"centralna", "Gra centralna", Shape::English, english.holes() & ~(Grid(1) << centre), centre,
+    list.push_back({"centralna", translate("Problems", "Gra centralna"), Shape::English, english.holes() & ~(Grid(1) << centre), centre,
                     centre});
     for (const Figure &f : FIGURES)
-        list.push_back({f.id, f.name, Shape::English, FigurePegs(f), centre, -1});
-    AddSingleEmpty(list, Shape::English, "angielska", "Angielska");
-    AddSingleEmpty(list, Shape::French, "francuska", "Francuska");
+        list.push_back({f.id, translate("Problems", f.name), Shape::English, FigurePegs(f), centre, -1});
+    AddSingleEmpty(list, Shape::English, "angielska", QT_TRANSLATE_NOOP("Problems", "Angielska"));
+    AddSingleEmpty(list, Shape::French, "francuska", QT_TRANSLATE_NOOP("Problems", "Francuska"));
     return list;
 }
 

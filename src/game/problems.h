@@ -13,7 +13,7 @@ namespace peg {
 // always one peg left: in one given hole, or in any.
 struct Problem {
     std::string id;    // ASCII, short and stable: move files name the problem by it
-    std::string name;  // Polish, UTF-8, for the menu
+    std::string name;  // UTF-8, in the player's language, for the menu
     Shape shape;
     Grid start;
     int goalHole;      // grid bit; -1: any hole

@@ -6,6 +6,7 @@
 
 #include "game.h"
 #include "gamefiles.h"
+#include "translate.h"
 
 namespace peg {
 
@@ -124,26 +125,29 @@ std::string PolishNumber(long long n)
     return out;
 }
 
+std::string N(long long n) { return std::to_string(n); }
+
 std::string FolderName(const FileError &error)
 {
-    return error.folder == "." ? std::string("folder gry") : "folder " + Quoted(error.folder);
+    return error.folder == "." ? translate("Words", "folder gry")
+                               : Fill(translate("Words", "folder %1"), {Quoted(error.folder)});
 }
 
 // Errors that read the same whichever way the file was used.
 std::string CommonText(const FileError &error)
 {
     switch (error.code) {
-    case ERR_NOT_REGULAR: return "to nie jest zwykły plik";
-    case ERR_TOO_LARGE: return "plik jest zbyt duży";
-    case EISDIR: return "to jest folder, nie plik";
-    case ENAMETOOLONG: return "nazwa jest za długa";
-    case ENOTDIR: return "część ścieżki nie jest folderem";
-    case ELOOP: return "zbyt wiele dowiązań symbolicznych w ścieżce";
-    case EIO: return "błąd wejścia-wyjścia dysku";
+    case ERR_NOT_REGULAR: return translate("Words", "to nie jest zwykły plik");
+    case ERR_TOO_LARGE: return translate("Words", "plik jest zbyt duży");
+    case EISDIR: return translate("Words", "to jest folder, nie plik");
+    case ENAMETOOLONG: return translate("Words", "nazwa jest za długa");
+    case ENOTDIR: return translate("Words", "część ścieżki nie jest folderem");
+    case ELOOP: return translate("Words", "zbyt wiele dowiązań symbolicznych w ścieżce");
+    case EIO: return translate("Words", "błąd wejścia-wyjścia dysku");
     case EMFILE:
-    case ENFILE: return "zbyt wiele otwartych plików";
-    case ENOMEM: return "za mało pamięci";
-    default: return "nieoczekiwany błąd systemu (nr " + std::to_string(error.code) + ")";
+    case ENFILE: return translate("Words", "zbyt wiele otwartych plików");
+    case ENOMEM: return translate("Words", "za mało pamięci");
+    default: return Fill(translate("Words", "nieoczekiwany błąd systemu (nr %1)"), {N(error.code)});
     }
 }
 
@@ -195,65 +199,68 @@ std::string ShownName(const std::string &bytes)
 
 std::string Quoted(const std::string &bytes)
 {
-    return "\u201E" + ShownName(bytes) + "\u201D";
+    return Fill(translate("Words", "„%1”"), {ShownName(bytes)});
 }
 
 std::string ItemPlace(int line, int item)
 {
-    return "wiersz " + std::to_string(line) + ", pozycja " + std::to_string(item) + ": ";
+    return Fill(translate("Words", "wiersz %1, pozycja %2: "), {N(line), N(item)});
 }
 
 std::string FileEndsBeforeItemText(int line, int item)
 {
-    return "wiersz " + std::to_string(line) + ": plik kończy się przed pozycją " + std::to_string(item);
+    return Fill(translate("Words", "wiersz %1: plik kończy się przed pozycją %2"), {N(line), N(item)});
 }
 
 std::string NotAWholeNumberText(const std::string &item)
 {
-    return Quoted(item) + " nie jest liczbą całkowitą";
+    return Fill(translate("Words", "%1 nie jest liczbą całkowitą"), {Quoted(item)});
 }
 
 std::string NumberOutOfRangeText(const std::string &item)
 {
-    return "liczba " + Quoted(item) + " przekracza zakres od -32768 do 32767";
+    return Fill(translate("Words", "liczba %1 przekracza zakres od -32768 do 32767"), {Quoted(item)});
 }
 
 std::string NoHeaderText(const std::string &firstItem)
 {
-    return "brak nagłówka, plik zaczyna się od liczby " + Quoted(firstItem);
+    return Fill(translate("Words", "brak nagłówka, plik zaczyna się od liczby %1"), {Quoted(firstItem)});
 }
 
 std::string PegsLeftOutOfRangeText(int pegsLeft, int startPegs)
 {
-    return "liczba pozostałych pionów wynosi " + std::to_string(pegsLeft) + ", poza zakresem od 1 do " +
-           std::to_string(startPegs);
+    return Fill(translate("Words", "liczba pozostałych pionów wynosi %1, poza zakresem od 1 do %2"),
+                {N(pegsLeft), N(startPegs)});
 }
 
 std::string UnknownProblemText(const std::string &id)
 {
-    return "nieznane zadanie " + Quoted(id) + "; ta wersja gry zna zadania wymienione w menu „Zadanie”";
+    return Fill(translate("Words", "nieznane zadanie %1; ta wersja gry zna zadania wymienione w menu „Zadanie”"),
+                {Quoted(id)});
 }
 
 std::string MoveEntryOutOfRangeText(int entry, int moveNumber, int value)
 {
-    static const char *const names[] = {"kolumna pola startowego", "rząd pola startowego",
-                                        "kolumna pola docelowego", "rząd pola docelowego"};
-    return std::string(names[entry]) + " w ruchu " + std::to_string(moveNumber) + " wynosi " +
-           std::to_string(value) + ", poza zakresem od 1 do 7";
+    static const char *const patterns[] = {
+        QT_TRANSLATE_NOOP("Words", "kolumna pola startowego w ruchu %1 wynosi %2, poza zakresem od 1 do 7"),
+        QT_TRANSLATE_NOOP("Words", "rząd pola startowego w ruchu %1 wynosi %2, poza zakresem od 1 do 7"),
+        QT_TRANSLATE_NOOP("Words", "kolumna pola docelowego w ruchu %1 wynosi %2, poza zakresem od 1 do 7"),
+        QT_TRANSLATE_NOOP("Words", "rząd pola docelowego w ruchu %1 wynosi %2, poza zakresem od 1 do 7")};
+    return Fill(translate("Words", patterns[entry]), {N(moveNumber), N(value)});
 }
 
 std::string TooFewMovesText(int pegsLeft, int movesNeeded, std::size_t movesFound)
 {
-    return " (licznik " + std::to_string(pegsLeft) + " wymaga " + std::to_string(movesNeeded) +
-           " ruchów, pełnych ruchów w pliku: " + std::to_string(movesFound) + ")";
+    return Fill(translate("Words", " (licznik %1 wymaga %2 ruchów, pełnych ruchów w pliku: %3)"),
+                {N(pegsLeft), N(movesNeeded), N((long long)movesFound)});
 }
 
 std::string ReadFailureText(const FileError &error)
 {
     switch (error.code) {
-    case ENOENT: return "plik nie istnieje";
+    case ENOENT: return translate("Words", "plik nie istnieje");
     case EACCES:
-    case EPERM: return "brak uprawnień do odczytu pliku";
+    case EPERM: return translate("Words", "brak uprawnień do odczytu pliku");
     default: return CommonText(error);
     }
 }
@@ -263,114 +270,119 @@ std::string WriteFailureText(const FileError &error)
     if (error.atFolder) {
         switch (error.code) {
         case ENOENT:
-            return error.folder == "." ? "folder gry już nie istnieje" : FolderName(error) + " nie istnieje";
+            return error.folder == "." ? translate("Words", "folder gry już nie istnieje")
+                                       : Fill(translate("Words", "%1 nie istnieje"), {FolderName(error)});
         case EACCES:
-        case EPERM: return "nie można zapisywać w: " + FolderName(error) + " (brak uprawnień)";
+        case EPERM: return Fill(translate("Words", "nie można zapisywać w: %1 (brak uprawnień)"), {FolderName(error)});
         default: break;
         }
     }
     switch (error.code) {
-    case ERR_NO_NAME: return "nie podano nazwy pliku";
+    case ERR_NO_NAME: return translate("Words", "nie podano nazwy pliku");
     case ERR_RESERVED_NAME:
-        return "nazwy zaczynające się od " + Quoted(SAVE_TEMP_PREFIX) + " są zastrzeżone dla plików tymczasowych gry";
-    case ERR_READ_ONLY: return "plik jest tylko do odczytu";
+        return Fill(translate("Words", "nazwy zaczynające się od %1 są zastrzeżone dla plików tymczasowych gry"),
+                    {Quoted(SAVE_TEMP_PREFIX)});
+    case ERR_READ_ONLY: return translate("Words", "plik jest tylko do odczytu");
     case EACCES:
-    case EPERM: return "brak uprawnień do zapisu pliku";
-    case EROFS: return "dysk jest tylko do odczytu";
-    case ENOSPC: return "brak miejsca na dysku";
-    case EDQUOT: return "przekroczony przydział miejsca na dysku";
-    case EFBIG: return "plik przekroczyłby dopuszczalny rozmiar";
-    case ENOENT: return "folder nie istnieje";
+    case EPERM: return translate("Words", "brak uprawnień do zapisu pliku");
+    case EROFS: return translate("Words", "dysk jest tylko do odczytu");
+    case ENOSPC: return translate("Words", "brak miejsca na dysku");
+    case EDQUOT: return translate("Words", "przekroczony przydział miejsca na dysku");
+    case EFBIG: return translate("Words", "plik przekroczyłby dopuszczalny rozmiar");
+    case ENOENT: return translate("Words", "folder nie istnieje");
     default: return CommonText(error);
     }
 }
 
 std::string LookFileShapeText()
 {
-    return " (plik wyglądu ma pięć pozycji: nazwę i cztery obrazki)";
+    return translate("Words", " (plik wyglądu ma pięć pozycji: nazwę i cztery obrazki)");
 }
 
 std::string PictureFaultText(PictureFault fault)
 {
     switch (fault) {
-    case PictureFault::NotAPicture: return "to nie jest obrazek w formacie, który gra umie odczytać";
-    case PictureFault::Damaged: return "obrazek jest uszkodzony";
-    case PictureFault::ReadError: return "błąd odczytu obrazka";
-    default: return "nie udało się odczytać obrazka";
+    case PictureFault::NotAPicture: return translate("Words", "to nie jest obrazek w formacie, który gra umie odczytać");
+    case PictureFault::Damaged: return translate("Words", "obrazek jest uszkodzony");
+    case PictureFault::ReadError: return translate("Words", "błąd odczytu obrazka");
+    default: return translate("Words", "nie udało się odczytać obrazka");
     }
 }
 
 std::string PictureTooLargeText(int width, int height, long long maxPixels, int maxSide)
 {
-    const std::string side = std::to_string(maxSide);
-    return "obrazek jest zbyt duży (" + std::to_string(width) + " × " + std::to_string(height) +
-           " pikseli): w tym formacie gra wczytuje obrazki do " + PolishNumber(maxPixels) +
-           " pikseli, na przykład " + side + " × " + side;
+    return Fill(translate("Words", "obrazek jest zbyt duży (%1 × %2 pikseli): w tym formacie gra wczytuje obrazki "
+                                   "do %3 pikseli, na przykład %4 × %4"),
+                {N(width), N(height), PolishNumber(maxPixels), N(maxSide)});
 }
 
 std::string PngTooLargeText(int width, int height, long long maxPixels, int rows)
 {
-    return "obrazek jest zbyt duży (" + std::to_string(width) + " × " + std::to_string(height) +
-           " pikseli): z obrazka PNG gra wczytuje górne wiersze, do " + PolishNumber(maxPixels) +
-           " pikseli, na przykład " + PolishNumber(maxPixels / rows) + " × " + std::to_string(rows);
+    return Fill(translate("Words", "obrazek jest zbyt duży (%1 × %2 pikseli): z obrazka PNG gra wczytuje górne "
+                                   "wiersze, do %3 pikseli, na przykład %4 × %5"),
+                {N(width), N(height), PolishNumber(maxPixels), PolishNumber(maxPixels / rows), N(rows)});
 }
 
 std::string PictureRefusedText(const char *role, const std::string &name, const std::string &why)
 {
-    return std::string("nie można wczytać obrazka ") + role + " " + Quoted(name) + ": " + why;
+    return Fill(translate("Words", "nie można wczytać obrazka %1 %2: %3"), {translate("Words", role), Quoted(name), why});
 }
 
 std::string CannotReadFileText(const std::string &name, const std::string &why)
 {
-    return "Nie można odczytać pliku " + Quoted(name) + ": " + why + ".";
+    return Fill(translate("Words", "Nie można odczytać pliku %1: %2."), {Quoted(name), why});
 }
 
 std::string NotALookFileText(const std::string &name, const std::string &why)
 {
-    return "Plik " + Quoted(name) + " nie jest plikiem wyglądu planszy.\n" + why;
+    return Fill(translate("Words", "Plik %1 nie jest plikiem wyglądu planszy.\n%2"), {Quoted(name), why});
 }
 
 std::string CannotApplyLookText(const std::string &name, const std::string &why)
 {
-    return "Nie można zastosować wyglądu z pliku " + Quoted(name) + ".\n" + why;
+    return Fill(translate("Words", "Nie można zastosować wyglądu z pliku %1.\n%2"), {Quoted(name), why});
 }
 
 std::string NoSaveNameText()
 {
-    return "Podaj nazwę pliku, do którego mają trafić ruchy.";
+    return translate("Words", "Podaj nazwę pliku, do którego mają trafić ruchy.");
 }
 
 std::string SaveFailedText(const std::string &name, const std::string &why, bool earlier)
 {
-    std::string text = "Nie zapisano ruchów do pliku " + Quoted(name) + ": " + why + ".";
+    std::string text = Fill(translate("Words", "Nie zapisano ruchów do pliku %1: %2."), {Quoted(name), why});
     if (earlier)
-        text += "\nWcześniejszy plik o tej nazwie jest nietknięty.";
+        text += translate("Words", "\nWcześniejszy plik o tej nazwie jest nietknięty.");
     return text;
 }
 
 std::string NoPlayerFolderText(const std::string &folder)
 {
-    return "Nie udało się przygotować folderu gracza w katalogu domowym. Gra działa w folderze " + Quoted(folder) +
-           ", który nie jest miejscem na trwałe zapisy: zapisane tu ruchy mogą zniknąć albo się nie zapisać. "
-           "Aby je zachować, podaj przy zapisie pełną ścieżkę do własnego folderu.";
+    return Fill(translate("Words", "Nie udało się przygotować folderu gracza w katalogu domowym. Gra działa w folderze "
+                                   "%1, który nie jest miejscem na trwałe zapisy: zapisane tu ruchy mogą zniknąć albo "
+                                   "się nie zapisać. Aby je zachować, podaj przy zapisie pełną ścieżkę do własnego "
+                                   "folderu."),
+                {Quoted(folder)});
 }
 
 std::string ReplayRefusedText(const std::string &name, const std::string &why)
 {
-    return "Pliku " + Quoted(name) + " nie można odtworzyć.\n" + why;
+    return Fill(translate("Words", "Pliku %1 nie można odtworzyć.\n%2"), {Quoted(name), why});
 }
 
 std::string ReplayStoppedText(int moveNumber, const Move &m)
 {
-    return "Odtwarzanie zatrzymane: ruchu nr " + std::to_string(moveNumber) + " (" + std::to_string(m.fromCol) +
-           ", " + std::to_string(m.fromRow) + " → " + std::to_string(m.toCol) + ", " + std::to_string(m.toRow) +
-           ") nie można wykonać w tej pozycji.";
+    return Fill(translate("Words", "Odtwarzanie zatrzymane: ruchu nr %1 (%2, %3 → %4, %5) nie można wykonać w tej "
+                                   "pozycji."),
+                {N(moveNumber), N(m.fromCol), N(m.fromRow), N(m.toCol), N(m.toRow)});
 }
 
 std::string NoHelpPage(const std::string &file, const std::string &folder, const std::string &why)
 {
-    return "<h2>Brak pliku pomocy</h2><p>Nie można odczytać pliku <b>" + file + "</b> w folderze gry:<br>" + folder +
-           "<br>(" + why + ")</p><p>Plik pomocy powinien leżeć w folderze, z którego uruchomiono grę.</p>";
+    return Fill(translate("Words", "<h2>Brak pliku pomocy</h2><p>Nie można odczytać pliku <b>%1</b> w folderze gry:"
+                                   "<br>%2<br>(%3)</p><p>Plik pomocy powinien leżeć w folderze, z którego uruchomiono "
+                                   "grę.</p>"),
+                {file, folder, why});
 }
 
 } // namespace peg

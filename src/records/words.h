@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "translate.h"
+
 namespace peg {
 
 struct FileError;
@@ -12,7 +14,9 @@ struct Move;
 // Everything the player reads about files, in messages and the help, in one
 // place so that the wording stays one voice; what is said about the game
 // itself (the board, the counter, hints) is in gamewords.h, and the captions
-// of the controls live with the window's design table. Texts are UTF-8.
+// of the controls live with the window's design table. Texts are UTF-8, in
+// the player's language (translate.h); the constants below are the Polish
+// originals, to be shown through translate("Words", ...).
 
 // ---- Names and items from files and from the system
 
@@ -64,17 +68,17 @@ std::string PictureTooLargeText(int width, int height, long long maxPixels, int 
 std::string PngTooLargeText(int width, int height, long long maxPixels, int rows);
 // role: whose picture it is, as in "obrazek piona".
 std::string PictureRefusedText(const char *role, const std::string &name, const std::string &why);
-inline constexpr const char *ROLE_NIEUZYT = "pola bez otworu";
-inline constexpr const char *ROLE_PUSTY = "pustego otworu";
-inline constexpr const char *ROLE_AKTUAL = "wybranego piona";
-inline constexpr const char *ROLE_PELNY = "piona";
+inline constexpr const char *ROLE_NIEUZYT = QT_TRANSLATE_NOOP("Words", "pola bez otworu");
+inline constexpr const char *ROLE_PUSTY = QT_TRANSLATE_NOOP("Words", "pustego otworu");
+inline constexpr const char *ROLE_AKTUAL = QT_TRANSLATE_NOOP("Words", "wybranego piona");
+inline constexpr const char *ROLE_PELNY = QT_TRANSLATE_NOOP("Words", "piona");
 
 // ---- The window's messages; each box has a title and one text
 
-inline constexpr const char *SAVE_TITLE = "Zapis ruchów";
-inline constexpr const char *LOOK_TITLE = "Wygląd planszy";
-inline constexpr const char *REPLAY_TITLE = "Odtwarzanie ruchów";
-inline constexpr const char *FOLDER_TITLE = "Folder gry";
+inline constexpr const char *SAVE_TITLE = QT_TRANSLATE_NOOP("Words", "Zapis ruchów");
+inline constexpr const char *LOOK_TITLE = QT_TRANSLATE_NOOP("Words", "Wygląd planszy");
+inline constexpr const char *REPLAY_TITLE = QT_TRANSLATE_NOOP("Words", "Odtwarzanie ruchów");
+inline constexpr const char *FOLDER_TITLE = QT_TRANSLATE_NOOP("Words", "Folder gry");
 
 std::string CannotReadFileText(const std::string &name, const std::string &why);
 std::string NotALookFileText(const std::string &name, const std::string &why);
@@ -88,8 +92,8 @@ std::string ReplayStoppedText(int moveNumber, const Move &move);
 
 // ---- Help
 
-inline constexpr const char *HELP_TITLE = "Pomoc – Kelb's Pegboard";
-inline constexpr const char *GAME_FOLDER_GONE = "(folder gry już nie istnieje)";
+inline constexpr const char *HELP_TITLE = QT_TRANSLATE_NOOP("Words", "Pomoc – Kelb's Pegboard");
+inline constexpr const char *GAME_FOLDER_GONE = QT_TRANSLATE_NOOP("Words", "(folder gry już nie istnieje)");
 // The page shown when the help file cannot be read; the parts come HTML-escaped.
 std::string NoHelpPage(const std::string &file, const std::string &folder, const std::string &why);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controlfactory.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -44,55 +45,55 @@ const ControlDesign DESIGN[] = {
     {"PCpusty", Kind::TilePicture, "Tiles", 1200, 240, 975, 975, "", -1},
     {"PCpelny", Kind::TilePicture, "Tiles", 2280, 240, 975, 975, "", -1},
     {"PCaktual", Kind::TilePicture, "Tiles", 3360, 240, 975, 975, "", -1},
-    {"Label1", Kind::CounterLabel, nullptr, 1920, 6600, 1335, 255, "Pozostało :", -1},
+    {"Label1", Kind::CounterLabel, nullptr, 1920, 6600, 1335, 255, QT_TRANSLATE_NOOP("Controls", "Pozostało :"), -1},
     {"LBile", Kind::CounterLabel, nullptr, 3240, 6600, 375, 375, "32", -1},
-    {"BTNreset", Kind::Button, nullptr, 240, 6600, 735, 255, "Reset", 8, &Kelbor::BTNreset_Click},
-    {"BTNzapr", Kind::Button, nullptr, 5280, 6600, 1215, 255, "Zapisz Ruchy", 9, &Kelbor::BTNzapr_Click},
-    {"BTNOdt", Kind::Button, nullptr, 4320, 6600, 855, 255, "Odtwórz", 15, &Kelbor::BTNOdt_Click},
-    {"Pomoc", Kind::Button, nullptr, 1080, 6600, 735, 255, "Pomoc", 23, &Kelbor::Pomoc_Click},
-    {"BTNmata", Kind::Button, nullptr, 3600, 6600, 615, 255, "Mata", 24, &Kelbor::BTNmata_Click},
+    {"BTNreset", Kind::Button, nullptr, 240, 6600, 735, 255, QT_TRANSLATE_NOOP("Controls", "Reset"), 8, &Kelbor::BTNreset_Click},
+    {"BTNzapr", Kind::Button, nullptr, 5280, 6600, 1215, 255, QT_TRANSLATE_NOOP("Controls", "Zapisz Ruchy"), 9, &Kelbor::BTNzapr_Click},
+    {"BTNOdt", Kind::Button, nullptr, 4320, 6600, 855, 255, QT_TRANSLATE_NOOP("Controls", "Odtwórz"), 15, &Kelbor::BTNOdt_Click},
+    {"Pomoc", Kind::Button, nullptr, 1080, 6600, 735, 255, QT_TRANSLATE_NOOP("Controls", "Pomoc"), 23, &Kelbor::Pomoc_Click},
+    {"BTNmata", Kind::Button, nullptr, 3600, 6600, 615, 255, QT_TRANSLATE_NOOP("Controls", "Mata"), 24, &Kelbor::BTNmata_Click},
 
-    {"Odt", Kind::Panel, "Mapa", 1920, 1560, 2655, 3375, "Odtwórz ", -1},
+    {"Odt", Kind::Panel, "Mapa", 1920, 1560, 2655, 3375, QT_TRANSLATE_NOOP("Controls", "Odtwórz "), -1},
     {"PlikOd", Kind::FileList, "Odt", 120, 240, 1575, 2430, "", 17},
-    {"SPDQ", Kind::Button, "Odt", 1800, 240, 735, 255, "szybko", 20, &Kelbor::SPDQ_Click},
-    {"SPDM", Kind::Button, "Odt", 1800, 600, 735, 255, "średnio", 22, &Kelbor::SPDM_Click},
-    {"SPDSL", Kind::Button, "Odt", 1800, 960, 735, 255, "wolno", 21, &Kelbor::SPDSL_Click},
-    {"OdtOK", Kind::Button, "Odt", 120, 2880, 615, 375, "OK", 18, &Kelbor::OdtOK_Click},
-    {"ODTAnu", Kind::Button, "Odt", 1080, 2880, 615, 375, "Anuluj", 19, &Kelbor::ODTAnu_Click},
+    {"SPDQ", Kind::Button, "Odt", 1800, 240, 735, 255, QT_TRANSLATE_NOOP("Controls", "szybko"), 20, &Kelbor::SPDQ_Click},
+    {"SPDM", Kind::Button, "Odt", 1800, 600, 735, 255, QT_TRANSLATE_NOOP("Controls", "średnio"), 22, &Kelbor::SPDM_Click},
+    {"SPDSL", Kind::Button, "Odt", 1800, 960, 735, 255, QT_TRANSLATE_NOOP("Controls", "wolno"), 21, &Kelbor::SPDSL_Click},
+    {"OdtOK", Kind::Button, "Odt", 120, 2880, 615, 375, QT_TRANSLATE_NOOP("Controls", "OK"), 18, &Kelbor::OdtOK_Click},
+    {"ODTAnu", Kind::Button, "Odt", 1080, 2880, 615, 375, QT_TRANSLATE_NOOP("Controls", "Anuluj"), 19, &Kelbor::ODTAnu_Click},
 
-    {"FMmod", Kind::Panel, "Mapa", 2160, 1560, 1695, 3375, "Wygląd planszy", -1},
-    {"MODnazwa", Kind::NameLabel, "FMmod", 120, 240, 1455, 255, "Jakaś mata lub coś", -1},
+    {"FMmod", Kind::Panel, "Mapa", 2160, 1560, 1695, 3375, QT_TRANSLATE_NOOP("Controls", "Wygląd planszy"), -1},
+    {"MODnazwa", Kind::NameLabel, "FMmod", 120, 240, 1455, 255, QT_TRANSLATE_NOOP("Controls", "Jakaś mata lub coś"), -1},
     {"FLmod", Kind::FileList, "FMmod", 120, 600, 1455, 1845, "", 26},
-    {"MODzast", Kind::Button, "FMmod", 360, 2520, 975, 255, "Zastosuj", 30, &Kelbor::MODzast_Click},
-    {"MODok", Kind::Button, "FMmod", 120, 3000, 615, 255, "Ok", 27, &Kelbor::MODok_Click},
-    {"MODanul", Kind::Button, "FMmod", 960, 3000, 615, 255, "Anuluj", 28, &Kelbor::MODanul_Click},
+    {"MODzast", Kind::Button, "FMmod", 360, 2520, 975, 255, QT_TRANSLATE_NOOP("Controls", "Zastosuj"), 30, &Kelbor::MODzast_Click},
+    {"MODok", Kind::Button, "FMmod", 120, 3000, 615, 255, QT_TRANSLATE_NOOP("Controls", "Ok"), 27, &Kelbor::MODok_Click},
+    {"MODanul", Kind::Button, "FMmod", 960, 3000, 615, 255, QT_TRANSLATE_NOOP("Controls", "Anuluj"), 28, &Kelbor::MODanul_Click},
 
-    {"FMzapr", Kind::Panel, "Mapa", 2160, 2880, 1935, 1575, "Zapisz ruchy", -1},
-    {"Label2", Kind::FittedLabel, "FMzapr", 120, 240, 1575, 255, "Plik z zapisem ruchów", -1},
+    {"FMzapr", Kind::Panel, "Mapa", 2160, 2880, 1935, 1575, QT_TRANSLATE_NOOP("Controls", "Zapisz ruchy"), -1},
+    {"Label2", Kind::FittedLabel, "FMzapr", 120, 240, 1575, 255, QT_TRANSLATE_NOOP("Controls", "Plik z zapisem ruchów"), -1},
     {"plik", Kind::TextBox, "FMzapr", 120, 480, 1575, 285, "wynik.txt", 11},
-    {"ZaprOK", Kind::Button, "FMzapr", 120, 960, 495, 255, "OK", 13, &Kelbor::ZaprOK_Click},
-    {"ZaprAnul", Kind::Button, "FMzapr", 960, 960, 735, 255, "Anuluj", 14, &Kelbor::ZaprAnul_Click},
+    {"ZaprOK", Kind::Button, "FMzapr", 120, 960, 495, 255, QT_TRANSLATE_NOOP("Controls", "OK"), 13, &Kelbor::ZaprOK_Click},
+    {"ZaprAnul", Kind::Button, "FMzapr", 960, 960, 735, 255, QT_TRANSLATE_NOOP("Controls", "Anuluj"), 14, &Kelbor::ZaprAnul_Click},
 };
 
 // What a screen reader calls the controls that have no caption of their own.
 const std::pair<const char *, const char *> SPOKEN_NAMES[] = {
-    {"Mapa", "Plansza"},
-    {"Tiles", "Obrazki pól"},
-    {"PCnieuzyt", "Pole bez otworu"},
-    {"PCpusty", "Pusty otwór"},
-    {"PCpelny", "Pion"},
-    {"PCaktual", "Wybrany pion"},
-    {"PlikOd", "Pliki z ruchami"},
-    {"FLmod", "Pliki wyglądu planszy"},
-    {"MODnazwa", "Nazwa wyglądu planszy"},
-    {"plik", "Nazwa pliku z ruchami"},
+    {"Mapa", QT_TRANSLATE_NOOP("Controls", "Plansza")},
+    {"Tiles", QT_TRANSLATE_NOOP("Controls", "Obrazki pól")},
+    {"PCnieuzyt", QT_TRANSLATE_NOOP("Controls", "Pole bez otworu")},
+    {"PCpusty", QT_TRANSLATE_NOOP("Controls", "Pusty otwór")},
+    {"PCpelny", QT_TRANSLATE_NOOP("Controls", "Pion")},
+    {"PCaktual", QT_TRANSLATE_NOOP("Controls", "Wybrany pion")},
+    {"PlikOd", QT_TRANSLATE_NOOP("Controls", "Pliki z ruchami")},
+    {"FLmod", QT_TRANSLATE_NOOP("Controls", "Pliki wyglądu planszy")},
+    {"MODnazwa", QT_TRANSLATE_NOOP("Controls", "Nazwa wyglądu planszy")},
+    {"plik", QT_TRANSLATE_NOOP("Controls", "Nazwa pliku z ruchami")},
 };
 
 
 
 QWidget *MakeControl(const ControlDesign &design, QWidget *parent, Kelbor *window, const TileRenderer &renderer)
 {
-    const QString caption = QString::fromUtf8(design.caption);
+    const QString caption = QCoreApplication::translate("Controls", design.caption);
     QWidget *w = nullptr;
     switch (design.kind) {
     case Kind::Board:
@@ -190,7 +191,7 @@ bool ControlFactory::build(const char *panel)
             focusOrder_.append({design.tabIndex, w});
         for (const auto &[name, spoken] : SPOKEN_NAMES)
             if (std::strcmp(name, design.name) == 0)
-                w->setAccessibleName(QString::fromUtf8(spoken));
+                w->setAccessibleName(QCoreApplication::translate("Controls", spoken));
     }
     // Keyboard focus follows the design's tab indices over every control
     // built so far; controls that take no focus (labels, frames, the

@@ -33,37 +33,38 @@ GameWindow::GameWindow(QWidget *parent)
     QMenuBar *bar = menuBar();
     bar->setNativeMenuBar(false);  // in the window, under the title, on every desktop
     bar->setFont(board_->font());  // the board window's 8-point face
-    gameMenu_ = bar->addMenu(QStringLiteral("&Gra"));
-    helpMenu_ = bar->addMenu(QStringLiteral("&Pomoc"));
+    gameMenu_ = bar->addMenu(tr("&Gra"));
+    helpMenu_ = bar->addMenu(tr("&Pomoc"));
     for (QMenu *menu : {gameMenu_, helpMenu_})
         menu->setFont(bar->font());
 
     const auto existing = [this](const char *name, const QString &text) {
         auto *action = board_->findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        action->setText(text);
+        if (!text.isEmpty())
+            action->setText(text);
         return action;
     };
-    QAction *newGame = item(QStringLiteral("&Nowa gra"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction *newGame = item(tr("&Nowa gra"), QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newGame, &QAction::triggered, board_, &Kelbor::BTNreset_Click);
-    QAction *quit = item(QStringLiteral("&Zakończ"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction *quit = item(tr("&Zakończ"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit, &QAction::triggered, this, &QWidget::close);
     gameSeparator_ = new QAction(this);
     gameSeparator_->setSeparator(true);
-    gameItems_ = {newGame, existing("undo", QStringLiteral("&Cofnij")), existing("redo", QStringLiteral("&Ponów")),
-                  existing("hint", QStringLiteral("Po&dpowiedź")), gameSeparator_, quit};
+    gameItems_ = {newGame, existing("undo", tr("&Cofnij")), existing("redo", tr("&Ponów")),
+                  existing("hint", tr("Po&dpowiedź")), gameSeparator_, quit};
 
-    QAction *help = item(QStringLiteral("&Pomoc"), QKeySequence(Qt::Key_F1));
+    QAction *help = item(tr("&Pomoc"), QKeySequence(Qt::Key_F1));
     connect(help, &QAction::triggered, board_, &Kelbor::Pomoc_Click);
-    QAction *about = item(QStringLiteral("&O programie"), QKeySequence());
+    QAction *about = item(tr("&O programie"), QKeySequence());
     connect(about, &QAction::triggered, this, &GameWindow::about);
     helpItems_ = {help, about};
 
-    insertGameItem(gameSeparator_, existing("finish", QStringLiteral("Dokończ &grę")));
-    insertGameItem(gameSeparator_, existing("showWinnable", QStringLiteral("Pokazuj, czy można &wygrać")));
+    insertGameItem(gameSeparator_, existing("finish", {}));
+    insertGameItem(gameSeparator_, existing("showWinnable", {}));
     fillOnOpen(gameMenu_, &gameItems_);
     fillOnOpen(helpMenu_, &helpItems_);
 
-    QMenu *problems = addMenuBeforeHelp(QStringLiteral("&Zadanie"));
+    QMenu *problems = addMenuBeforeHelp(tr("&Zadanie"));
     connect(problems, &QMenu::aboutToShow, this, [this, problems] {
         if (problems->isEmpty())
             FillProblemMenu(problems, board_);
@@ -114,12 +115,12 @@ QMenu *GameWindow::addMenuBeforeHelp(const QString &title)
 
 void GameWindow::about()
 {
-    QMessageBox::about(this, QStringLiteral("O programie"),
-                       QStringLiteral("<p><b>Kelb's Pegboard</b></p>"
-                                      "<p>Samotnik: gra dla jednej osoby na krzyżu z 33 dziurek "
-                                      "i na planszy francuskiej z 37, w której piony przeskakują jeden "
-                                      "drugi, aż zostanie jak najmniej.</p>"
-                                      "<p>Licencja MIT.</p>"));
+    QMessageBox::about(this, tr("O programie"),
+                       tr("<p><b>Kelb's Pegboard</b></p>"
+                          "<p>Samotnik: gra dla jednej osoby na krzyżu z 33 dziurek "
+                          "i na planszy francuskiej z 37, w której piony przeskakują jeden "
+                          "drugi, aż zostanie jak najmniej.</p>"
+                          "<p>Licencja MIT.</p>"));
 }
 
 } // namespace peg

@@ -2,10 +2,12 @@
 #include "helpwindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <cerrno>
 #include <string>
 
 #include "gamefiles.h"
@@ -18,7 +20,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QString::fromUtf8(HELP_TITLE));
+    setWindowTitle(QCoreApplication::translate("Words", HELP_TITLE));
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
     auto *layout = new QVBoxLayout(this);
@@ -37,14 +39,18 @@ void HelpWindow::showContents()
     // Read by its bare name, as the game's other files: a folder whose path
     // is not UTF-8 would not survive a trip through a file URL.
     std::string html;
-    const FileError error = ReadWholeFile(HELP_FILE, MAX_TEXT_FILE_BYTES, html);
+    const std::string file = translate("Words", HELP_FILE);
+    FileError error = ReadWholeFile(file, MAX_TEXT_FILE_BYTES, html);
+    // A folder set up before the page was translated still has the Polish one.
+    if (error.code == ENOENT && file != HELP_FILE)
+        error = ReadWholeFile(HELP_FILE, MAX_TEXT_FILE_BYTES, html);
     browser_->clearHistory();
     if (!error) {
         browser_->setHtml(QString::fromUtf8(html.data(), qsizetype(html.size())));
     } else {
         const auto escaped = [](const QString &text) { return text.toHtmlEscaped().toStdString(); };
         browser_->setHtml(QString::fromStdString(
-            NoHelpPage(HELP_FILE, escaped(QString::fromStdString(FileText(WorkingFolder().value_or(GAME_FOLDER_GONE)))),
+            NoHelpPage(file, escaped(QString::fromStdString(FileText(WorkingFolder().value_or(translate("Words", GAME_FOLDER_GONE))))),
                        escaped(QString::fromStdString(ReadFailureText(error))))));
     }
     browser_->verticalScrollBar()->setValue(0);

@@ -7,7 +7,8 @@ class QTextBrowser;
 
 namespace peg {
 
-inline constexpr const char *HELP_FILE = "pegit.html";
+//: The help page's file name: each language has its own page.
+inline constexpr const char *HELP_FILE = QT_TRANSLATE_NOOP("Words", "pegit.html");
 
 // The help, in a window of its own beside the board. It only reads the
 // help file; the game never hears of it.

@@ -108,12 +108,12 @@ void Kelbor::buildControls()
                             [this] { return replayRunning() || anyPanelOpen() || picking_; });
     // The rest of the game and the line above the board: actions the
     // menus show, their keys live from the start.
-    finish_ = new QAction(QStringLiteral("Dokończ &grę"), this);
+    finish_ = new QAction(tr("Dokończ &grę"), this);
     finish_->setObjectName(QStringLiteral("finish"));
     finish_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     addAction(finish_);
     connect(finish_, &QAction::triggered, this, &Kelbor::FinishGame);
-    auto *showWinnable = new QAction(QStringLiteral("Pokazuj, czy można &wygrać"), this);
+    auto *showWinnable = new QAction(tr("Pokazuj, czy można &wygrać"), this);
     showWinnable->setObjectName(QStringLiteral("showWinnable"));
     showWinnable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     showWinnable->setCheckable(true);
@@ -224,7 +224,7 @@ void Kelbor::chooseProblem(const Problem &problem)
     game_.NewGame();
     setWindowTitle(&problem == &CentralProblem()
                        ? QStringLiteral("Kelb's Pegboard")
-                       : QStringLiteral("Kelb's Pegboard – ") + QString::fromStdString(problem.name));
+                       : tr("Kelb's Pegboard – %1").arg(QString::fromStdString(problem.name)));
     updateStatusLine();
     emit problemChanged();
 }
@@ -386,7 +386,10 @@ void Kelbor::BTNOdt_Click()
     Odt->open(PlikOd);
 }
 
-void Kelbor::problem(const QString &title, const QString &text) { messages_->tell(title, text); }
+void Kelbor::problem(const char *title, const QString &text)
+{
+    messages_->tell(QCoreApplication::translate("Words", title), text);
+}
 
 void Kelbor::showEvent(QShowEvent *event)
 {

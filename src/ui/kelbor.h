@@ -127,7 +127,8 @@ private:
     void closePanel(Panel *panel, const char *opener);
     bool readLookName(const std::string &name, QString &shown);
     void startReplayAt(int intervalMs);
-    void problem(const QString &title, const QString &text);
+    // title: one of the message titles in words.h, in Polish.
+    void problem(const char *title, const QString &text);
     void LoadBoardLook();
     void giveIcon();
     void updateActions();

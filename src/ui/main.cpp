@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QLocale>
 
 #include "gamewindow.h"
 #include "kelbor.h"
@@ -11,9 +12,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Kelb's Pegboard"));
     // Desktops tie the window to its menu entry and metadata by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelbspegboard.KelbsPegboard"));
-    // Qt's own menus and buttons in Polish like the rest; without the file
-    // they stay English and the game goes on.
-    peg::LoadQtPolish(app);
+    // The player's language before any text is made; in Polish, Qt's own
+    // menus and buttons are Polish too where Qt's translation is installed.
+    peg::LoadLanguage(app, peg::PreferredLanguage(QLocale::system().uiLanguages()));
     peg::GameWindow window;
     // The launcher found no folder of the player's to start in.
     if (QApplication::arguments().contains(QStringLiteral("--no-player-folder")))

@@ -68,7 +68,7 @@ std::optional<std::string> WorkingFolder()
 
 QString NoPlayerFolderMessage()
 {
-    return QString::fromStdString(NoPlayerFolderText(WorkingFolder().value_or(GAME_FOLDER_GONE)));
+    return QString::fromStdString(NoPlayerFolderText(WorkingFolder().value_or(translate("Words", GAME_FOLDER_GONE))));
 }
 
 } // namespace peg

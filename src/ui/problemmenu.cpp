@@ -2,6 +2,7 @@
 #include "problemmenu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "kelbor.h"
@@ -43,9 +44,9 @@ void FillProblemMenu(QMenu *menu, Kelbor *board)
             menu->addSeparator();
     }
     menu->addSeparator();
-    for (const auto &[shape, text] : {std::pair{Shape::English, "Plansza angielska, wybrane puste pole…"},
-                                      std::pair{Shape::French, "Plansza francuska, wybrane puste pole…"}}) {
-        QAction *item = add(QString::fromUtf8(text), int(shape));
+    for (const auto &[shape, text] : {std::pair{Shape::English, QT_TRANSLATE_NOOP("Problems", "Plansza angielska, wybrane puste pole…")},
+                                      std::pair{Shape::French, QT_TRANSLATE_NOOP("Problems", "Plansza francuska, wybrane puste pole…")}}) {
+        QAction *item = add(QCoreApplication::translate("Problems", text), int(shape));
         QObject::connect(item, &QAction::triggered, board, [board, shape = shape] { board->pickEmptyHole(shape); });
     }
     const auto check = [board, group] {
