@@ -19,7 +19,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in games/kelbs-pegboard games/kelbs-pegboard-start share/applications/$app_id.desktop \
          share/metainfo/$app_id.metainfo.xml share/man/man6/kelbs-pegboard.6.gz \
          share/doc/kelbs-pegboard/copyright share/doc/kelbs-pegboard/changelog.Debian.gz \
-         share/kelbs-pegboard/pegit.html share/kelbs-pegboard/drewno.cfg share/kelbs-pegboard/pelna-gra.txt; do
+         share/kelbs-pegboard/pegit.html share/kelbs-pegboard/pegit-en.html share/kelbs-pegboard/drewno.cfg \
+         share/kelbs-pegboard/pelna-gra.txt; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 for size in ${ICON_SIZES:?set by ctest from the build}; do
@@ -96,7 +97,7 @@ mkdir -p "$fake/games" "$share" "$work/tmp" "$work/cwd"
 cp "$prefix/games/kelbs-pegboard-start" "$fake/games/"
 printf '#!/bin/sh\ncd -P . && printf "%%s\\n" "$PWD" "$@" && exit ${STATUS:-0}\n' >"$fake/games/kelbs-pegboard" \
     && chmod +x "$fake/games/kelbs-pegboard"
-cp -p "$prefix/share/kelbs-pegboard/"{pegit.html,drewno.cfg} "$share/"
+cp -p "$prefix/share/kelbs-pegboard/"{pegit.html,pegit-en.html,drewno.cfg} "$share/"
 echo odd >"$share/$odd"
 chmod 1777 "$work/tmp" "$work/cwd"
 # From an empty scratch folder, which must stay empty.
@@ -110,9 +111,8 @@ tmp_empty() { [ -z "$(find "$work/tmp" -mindepth 1 -maxdepth 1 ! -name 'runtime-
 run() { launch "$@" && [ ! -s "$work/err" ] || fail "with $* the launcher failed or spoke: $(cat "$work/err")"; }
 
 # Each sample is copied once: one deleted stays deleted, whether copied or
-# found there (an older version's folder has no list), one new in an upgrade
-# arrives, and the help follows the installed one when that is newer. A
-# relative XDG_DATA_HOME does not count.
+# found there (an older version's folder has no list), and one new in an
+# upgrade arrives. A relative XDG_DATA_HOME does not count.
 p="$work/p/.local/share/kelbs-pegboard"
 mkdir -p "$p" && cp "$work/keep.cfg" "$p/drewno.cfg"
 run XDG_DATA_HOME=data HOME="$work/p"
@@ -120,14 +120,29 @@ run XDG_DATA_HOME=data HOME="$work/p"
 cmp -s "$share/$odd" "$p/$odd" || fail "an oddly named sample was not copied"
 rm "$p/drewno.cfg" "$p/$odd"
 for f in no.cfg drewn..cfg; do echo "$f" >"$share/$f"; done  # names only like listed ones
-echo stara >"$p/pegit.html" && touch -d 2000-01-01 "$p/pegit.html"
 run XDG_DATA_HOME=data HOME="$work/p"
 [ ! -e "$p/drewno.cfg" ] && [ ! -e "$p/$odd" ] || fail "a sample the player deleted came back"
 cmp -s "$share/no.cfg" "$p/no.cfg" && cmp -s "$share/drewn..cfg" "$p/drewn..cfg" || fail "a new sample was not copied"
-cmp -s "$share/pegit.html" "$p/pegit.html" || fail "an older help was not replaced"
-echo moje >"$p/pegit.html"
-run XDG_DATA_HOME=data HOME="$work/p"
-cmp -s "$work/keep.cfg" "$p/pegit.html" || fail "a help newer than the installed one was replaced"
+
+# Each help page follows the installed one on its own: one older than it
+# (old) or deleted (gone) is copied again, one newer (mine) stays.
+help_launch() {
+    for page; do
+        case "${page#*=}" in
+        old) echo stara >"$p/${page%=*}" && touch -d 2000-01-01 "$p/${page%=*}" ;;
+        gone) rm "$p/${page%=*}" ;;
+        mine) cp "$work/keep.cfg" "$p/${page%=*}" ;;
+        esac
+    done
+    run XDG_DATA_HOME=data HOME="$work/p"
+    for page; do
+        want="$share/${page%=*}" && [ "${page#*=}" != mine ] || want="$work/keep.cfg"
+        cmp -s "$want" "$p/${page%=*}" || fail "with the help pages $*, ${page%=*} is not as it should be"
+    done
+}
+help_launch pegit.html=old pegit-en.html=gone
+help_launch pegit.html=mine pegit-en.html=old
+help_launch pegit.html=gone pegit-en.html=mine
 
 # Two or three launches at once on a first start all start in the player's
 # folder and leave no temporary copy. Builtins only here, for speed.
