@@ -27,6 +27,7 @@ for pair in "$desktop ^Name= ^Name\[pl\]=" "$desktop ^Comment= ^Comment\[pl\]=" 
     grep -q "$2" "$1" && grep -q "$3" "$1" || fail "$(basename "$1") lacks $2 or $3"
 done
 
+# A tag of appstreamcli is explained in a list item that starts with it;
 # desktop-file-validate has no tags: a warning or hint is explained by its text.
 desktop-file-validate "$desktop" >"$work/desktop.txt" 2>&1 \
     || fail "desktop-file-validate refuses the menu entry: $(cat "$work/desktop.txt")"
@@ -42,7 +43,7 @@ cat "$work/appstream.txt"
 tags="$(sed -nE 's/^[WIP]: [^ ]+ ([a-z0-9-]+).*/\1/p' "$work/appstream.txt")"
 [ "$status" = 0 ] || grep -q '^W: ' "$work/appstream.txt" || fail "appstreamcli failed with no message to read"
 for tag in $tags; do
-    if unexplained "$tag"; then fail "appstreamcli message $tag not explained in the README"; fi
+    if unexplained "- \`$tag\`"; then fail "appstreamcli message $tag not explained in the README"; fi
 done
 
 # Each picture is in docs/, as large as the metadata says.
