@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# cmake --install puts the game where a desktop finds it, with a valid menu
-# entry and metadata. The launcher starts the game in the player's folder
-# with each sample copied there once, even when launched several times at
-# once; without such a folder, in a temporary one with --no-player-folder
-# that goes when the game ends, never in an installed folder it could spoil,
-# and quietly.
+# cmake --install puts the game where a desktop finds it, with a menu entry
+# the metadata names (metadata_test.sh validates both). The launcher starts
+# the game in the player's folder with each sample copied there once, even
+# when launched several times at once; without such a folder, in a
+# temporary one with --no-player-folder that goes when the game ends, never
+# in an installed folder it could spoil, and quietly.
 set -euo pipefail
 build="$1"
 work="$(mktemp -d)"
@@ -30,11 +30,7 @@ done
 
 desktop="$prefix/share/applications/$app_id.desktop"
 grep -qx "Exec=$prefix/games/kelbs-pegboard-start" "$desktop" || fail "menu entry does not start the installed launcher"
-grep -q '^Name\[pl\]=' "$desktop" && grep -q '^Comment\[pl\]=' "$desktop" || fail "no Polish name or comment"
-desktop-file-validate "$desktop" || fail "desktop-file-validate refuses the menu entry"
-metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli refuses the metadata"
-grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$prefix/share/metainfo/$app_id.metainfo.xml" \
     || fail "the metadata does not name the menu entry"
 
 as_player=()  # a command prefix that runs the launcher as another user
