@@ -3,9 +3,10 @@
 # Sourced by play.sh, test.sh and bench/run.sh: installs what is missing, then builds.
 # Safe to run again: nothing is installed or rebuilt that is already there.
 
-# Building and playing: compiler, Qt, libpng, fontconfig's header, the counter's and the help's
-# fonts, Qt's own strings in Polish, and the picture formats beyond Qt's own.
-PLAY_PACKAGES=(cmake make g++ qt6-base-dev libpng-dev libfontconfig-dev
+# Building and playing: compiler, Qt, Qt's translation tools for the English
+# texts, libpng, fontconfig's header, the counter's and the help's fonts,
+# Qt's own strings in Polish, and the picture formats beyond Qt's own.
+PLAY_PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libpng-dev libfontconfig-dev
                fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n qt6-image-formats-plugins)
 # The tests, benchmarks and fuzzers on top: a private X server and tools to
 # click and look at it, GoogleTest and Google Benchmark, clang for the
