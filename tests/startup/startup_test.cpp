@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// What main() sets up before the window: Qt's own strings in Polish, and no
-// image plugin loaded for the built-in pictures.
+// What main() sets up before the window: the player's language, Qt's own
+// strings in Polish, and no image plugin loaded for the built-in pictures.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,7 +9,10 @@
 #include <QtTest>
 
 #include "builtinpictures.h"
+#include "game.h"
+#include "gamewords.h"
 #include "translation.h"
+#include "words.h"
 
 namespace {
 
@@ -56,6 +59,40 @@ private slots:
         QVERIFY(junk.remove() && QDir(dir.path()).mkdir(QStringLiteral("qtbase_pl.qm")));
         QVERIFY(!peg::LoadQtPolish(*qApp, dir.path()));
         QCOMPARE(CancelButtonText(), QStringLiteral("Cancel"));
+    }
+
+    // The first of the player's languages that the game has decides.
+    void languageFollowsThePlayersOrder_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("none") << QStringList() << false;
+        QTest::newRow("C locale") << QStringList{"C"} << false;
+        QTest::newRow("English") << QStringList{"en-GB", "en-Latn-GB"} << true;
+        QTest::newRow("Polish") << QStringList{"pl-PL", "pl"} << false;
+        QTest::newRow("German only") << QStringList{"de", "de-DE"} << false;
+        QTest::newRow("German, then English") << QStringList{"de", "de-DE", "en", "en-US"} << true;
+        QTest::newRow("Polish before English") << QStringList{"fr", "pl", "en"} << false;
+        QTest::newRow("English before Polish") << QStringList{"en_US", "pl"} << true;
+        QTest::newRow("not a prefix") << QStringList{"eng", "enx-XX"} << false;
+    }
+    void languageFollowsThePlayersOrder()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(bool, english);
+        QCOMPARE(peg::PreferredLanguage(uiLanguages) == peg::Language::English, english);
+    }
+
+    // The game's own texts and those of its rules, free of Qt, in English;
+    // Qt's own strings stay English, as they are.
+    void englishReachesEveryText()
+    {
+        QVERIFY(peg::LoadLanguage(*qApp, peg::Language::English));
+        QCOMPARE(QCoreApplication::translate("Controls", "Zapisz Ruchy"), QStringLiteral("Save Moves"));
+        QCOMPARE(peg::HintText({4, 2, 4, 4}), std::string("hint: from column 4, row 2 to column 4, row 4"));
+        QCOMPARE(peg::Quoted("wynik.txt"), std::string("\u201Cwynik.txt\u201D"));
+        QCOMPARE(CancelButtonText(), QStringLiteral("Cancel"));
+        QCOMPARE(QLocale().language(), QLocale::English);
     }
 
     void qtStringsArePolishOnceLoaded()
