@@ -3,6 +3,7 @@
 // with a label and a few buttons), prints "ready <resident KiB>" once the
 // window's main picture has been painted, and quits.
 #include <QApplication>
+#include <QLocale>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -53,7 +54,8 @@ int main(int argc, char *argv[])
     std::fprintf(stderr, "application %.1f ms\n", sinceMain.nsecsElapsed() / 1e6);
     FirstPaint probe;
 #ifndef BARE_WINDOW
-    peg::LoadQtPolish(app);  // as main() does, so its cost is counted
+    // As main() does, so its cost is counted; the language is the caller's.
+    peg::LoadLanguage(app, peg::PreferredLanguage(QLocale::system().uiLanguages()));
 #endif
 #ifdef BARE_WINDOW
     QWidget w;
