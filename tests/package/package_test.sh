@@ -28,8 +28,9 @@ depends="$(field Depends)"
 for p in libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-urw-base35 qt6-translations-l10n; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
-grep -Eq "(^|, )qt6-image-formats-plugins( |,|$)" <<<"$depends, $(field Recommends)" \
-    || fail "neither Depends nor Recommends names qt6-image-formats-plugins"
+for p in qt6-image-formats-plugins qt6-wayland; do
+    grep -Eq "(^|, )$p( |,|$)" <<<"$depends, $(field Recommends)" || fail "neither Depends nor Recommends names $p"
+done
 
 root="$work/root"
 dpkg -x "$deb" "$root"
