@@ -6,16 +6,7 @@
 # its target hole taking the focus; each panel's controls, found by name in
 # the board that holds the panels; and H held, read out once.
 source "$(dirname "$0")/lib.sh"
-if [ -z "${ACCESS_TEST_BUS:-}" ]; then
-    # A private session bus, and the accessibility bus it starts, gone with the test.
-    unset AT_SPI_BUS_ADDRESS
-    XDG_RUNTIME_DIR="$WORK" ACCESS_TEST_BUS=1 dbus-run-session -- bash "$0" "$@"
-    exit
-fi
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-start_xvfb
-# Qt joins an accessibility bus that is already there; asking for its address starts it.
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+on_accessibility_bus "$@"
 start_game "$WORK/game"
 # Debian's Python has pyatspi; the one on PATH may not.
 /usr/bin/python3 -I - <<'EOF' || fail "the window as read over the accessibility bus: see above"

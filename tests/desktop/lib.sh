@@ -17,6 +17,20 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_xvfb() { xvfb_start || fail "Xvfb did not start"; }
 
+# Runs the test again on a private session bus, gone with it, and there
+# starts Xvfb and the accessibility bus, which the game then joins.
+on_accessibility_bus() {
+    if [ -z "${ACCESS_TEST_BUS:-}" ]; then
+        unset AT_SPI_BUS_ADDRESS
+        XDG_RUNTIME_DIR="$WORK" ACCESS_TEST_BUS=1 dbus-run-session -- bash "$0" "$@"
+        exit
+    fi
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    start_xvfb
+    # Qt joins an accessibility bus only if it is there: asking for its address starts it.
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+}
+
 # Starts the game in folder $1 (made if missing) and waits for its window,
 # which takes the keyboard; sets WIN_ID, and WIN_X, WIN_Y: the board
 # window's corner, below the menu bar (MENU_H device pixels high).

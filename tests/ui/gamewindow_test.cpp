@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QWindow>
 
 #include "gamewindow.h"
@@ -99,21 +98,6 @@ private slots:
                 shown = QStringList{k.helpWindow() && k.helpWindow()->isVisible() ? "help" : "no help"};
             QCOMPARE(shown.join(", "), then);
         }
-    }
-
-    // O programie: a box over the window, saying what the game is.
-    void aboutTellsNameAndLicence()
-    {
-        GameWindow w;
-        QString told;
-        QTimer::singleShot(0, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                told = box->text();
-                box->close();
-            }
-        });
-        Item(w.helpMenu(), "&O programie")->trigger();
-        QVERIFY2(told.contains("Kelb's Pegboard") && told.contains("MIT"), qPrintable(told));
     }
 
     // The board window keeps its size and every pixel; the bar takes the
