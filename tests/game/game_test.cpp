@@ -163,7 +163,7 @@ TEST_F(GameTest, ARecordedGameReplaysToItsCounterOrStopsAtTheFirstMoveThatCannot
     }
 }
 
-// Where it ends, one peg in the centre, is the hint tests' (the end of a game followed by hints).
+// Where it ends, one peg in the centre, is the oracle test's (hints followed to the end).
 TEST_F(GameTest, TheSampleGameIsTakenBackToTheStartAndMadeAgain)
 {
     game.NewGame();

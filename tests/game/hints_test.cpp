@@ -12,7 +12,6 @@
 #include <random>
 #include <unordered_map>
 
-#include "../common/fullgame.h"
 #include "hints.h"
 
 using namespace peg;
@@ -131,22 +130,6 @@ TEST(WinTable, IsStoredByTheBuildOnlyWhole)
         std::filesystem::remove(dir / "table");
     }
     std::filesystem::remove_all(dir);
-}
-
-// From every position of a recorded game, the first hint followed to the
-// end leaves one peg in the centre.
-TEST(Hints, FollowedFromAnyPositionOfARecordedGameWin)
-{
-    Game game;
-    for (int played = 0; played <= int(FULL_GAME.size()); ++played) {
-        game.NewGame();
-        ASSERT_TRUE(Play(game, FullGameLog(played)));
-        Position p = PositionOf(game);
-        std::optional<Move> m;
-        for (int made = 0; made < START_PEGS && (m = HintCycle().Next(p, Table())); ++made)  // a jump takes a peg
-            p = After(p, *m);
-        EXPECT_EQ(p, CENTRE_ONLY) << "after " << played << " moves";
-    }
 }
 
 // Against a plain search, with no table and no symmetry, over positions of

@@ -89,7 +89,7 @@ private slots:
             if (then == "finishing")
                 shown = QStringList{QTest::qWaitFor([&] { return k.replayRunning(); }, 5000) ? then : "not finishing"};
             if (then.endsWith("wygrać")) {
-                QTest::qWaitFor([&] { return k.findChild<QLabel *>("statusLine") &&
+                (void)QTest::qWaitFor([&] { return k.findChild<QLabel *>("statusLine") &&
                                              !k.findChild<QLabel *>("statusLine")->text().endsWith("…"); }, 5000);
                 const auto *line = k.findChild<QLabel *>("statusLine");
                 shown = QStringList{line && line->isVisible() ? line->text() : "no line"};
