@@ -86,16 +86,17 @@ keys() { local k; for k in "$@"; do input key "$k"; sleep 0.05; done; sleep 0.2;
 # The windows as sway has them: name, app_id, focus and place in logical pixels.
 windows() { as_user swaymsg -t get_tree | jq -c '.. | objects | select(.type == "floating_con" or .type == "con")
     | select(.app_id != null) | {name, app_id, focused, rect}'; }
-# Waits up to two seconds for a window named by the regular expression $1
-# (focused, if $2 is "focused"), or for none when $2 is "gone".
+# Waits up to $3 tenths of a second (20 unless given) for a window named by
+# the regular expression $1, shown (and focused, if $2 is "focused"), then
+# prints it; or, when $2 is "gone", for none.
 expect_window() {
     local found
-    for _ in $(seq 20); do
+    for _ in $(seq "${3:-20}"); do
         found=$(windows | jq -c --arg n "$1" 'select(.name | test($n))' | head -n1)
         case "${2:-}" in
             gone) [ -z "$found" ] && return 0 ;;
-            focused) [ -n "$found" ] && [ "$(jq .focused <<<"$found")" = true ] && return 0 ;;
-            *) [ -n "$found" ] && return 0 ;;
+            focused) [ -n "$found" ] && [ "$(jq .focused <<<"$found")" = true ] && echo "$found" && return 0 ;;
+            *) [ -n "$found" ] && echo "$found" && return 0 ;;
         esac
         sleep 0.1
     done
@@ -104,14 +105,7 @@ expect_window() {
 
 (cd "$HOMEDIR/game" && exec_as_user env QT_QPA_PLATFORM=wayland "$HOMEDIR/$(basename "$1")") >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
-game=""
-for _ in $(seq 100); do
-    game=$(windows | jq -c --arg n "Kelb's Pegboard" 'select(.name == $n)')
-    [ -n "$game" ] && break
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-done
-[ -n "$game" ] || fail "the game window did not appear: $(cat "$WORK/game.log")"
+game=$(expect_window "^Kelb's Pegboard\$" shown 100) || fail "no game window: $(cat "$WORK/game.log")"
 [ "$(jq -r .app_id <<<"$game")" = "$APP_ID" ] || fail "the window's app_id is not $APP_ID: $game"
 read -r x y height < <(jq -r '"\(.rect.x) \(.rect.y) \(.rect.height)"' <<<"$game")
 [ "$height" -gt 464 ] || fail "no menu bar above the board window: $game"
@@ -150,12 +144,12 @@ click_cell 1 1                        # a corner: hides the cursor, changes noth
 expect_cells "4 2 pusty" "4 3 pusty" "4 4 pelny" "1 1 nieuzyt"
 
 click_window 96 448                   # "Pomoc"
-expect_window "^Pomoc" focused
+expect_window "^Pomoc" focused >/dev/null
 keys Escape
-expect_window "^Pomoc" gone
-expect_window "^Kelb's Pegboard\$" focused
+expect_window "^Pomoc" gone >/dev/null
+expect_window "^Kelb's Pegboard\$" focused >/dev/null
 keys alt+p o                          # Pomoc, O programie
-expect_window "^O programie\$" focused
+expect_window "^O programie\$" focused >/dev/null
 keys Return
-expect_window "^O programie\$" gone
+expect_window "^O programie\$" gone >/dev/null
 echo "desktop Wayland test passed"
