@@ -40,7 +40,7 @@ as_player=()  # a command prefix that runs the launcher as another user
 # (the launcher execs it, or runs it as its child), with Qt's Polish strings
 # loaded. Sets launcher and game to their process ids.
 start() {
-    "${as_player[@]}" env --default-signal=INT LANGUAGE=pl "$@" QT_QPA_PLATFORM=offscreen "$prefix/games/kelbs-pegboard-start" \
+    "${as_player[@]}" env --default-signal=INT "$@" LANGUAGE=pl QT_QPA_PLATFORM=offscreen "$prefix/games/kelbs-pegboard-start" \
         >"$work/out" 2>"$work/err" &
     launcher=$!
     for _ in $(seq 200); do
