@@ -18,10 +18,11 @@ std::string PegsLeftName(int pegsLeft)
 
 std::string CellText(int col, int row, int code, bool selected)
 {
-    const std::string what = code == CELL_PEG ? (selected ? translate("GameWords", "pion, zaznaczony") : translate("GameWords", "pion"))
-                             : code == CELL_EMPTY ? translate("GameWords", "pusta dziurka")
-                                                  : translate("GameWords", "poza planszą");
-    return Fill(translate("GameWords", "kolumna %1, rząd %2: %3"), {N(col), N(row), what});
+    const char *what = code == CELL_PEG     ? (selected ? QT_TRANSLATE_NOOP("GameWords", "pion, zaznaczony")
+                                                        : QT_TRANSLATE_NOOP("GameWords", "pion"))
+                       : code == CELL_EMPTY ? QT_TRANSLATE_NOOP("GameWords", "pusta dziurka")
+                                            : QT_TRANSLATE_NOOP("GameWords", "poza planszą");
+    return Fill(translate("GameWords", "kolumna %1, rząd %2: %3"), {N(col), N(row), translate("GameWords", what)});
 }
 
 std::string HintText(const Move &move)
@@ -41,14 +42,17 @@ std::string GameOverText(int pegsLeft, bool won, bool centre, bool perfect)
     if (won && centre)
         return translate("GameWords", "Koniec gry: został jeden pion, w środku planszy");
     if (won)
-        return perfect ? translate("GameWords", "Koniec gry: został jeden pion, w polu, które na początku było puste. Wygrana doskonała!")
+        return perfect ? translate("GameWords", "Koniec gry: został jeden pion, w polu, które na początku było "
+                                                "puste. Wygrana doskonała!")
                        : translate("GameWords", "Koniec gry: został jeden pion. Wygrana!");
-    return Fill(translate("GameWords", "Koniec gry: nie ma już żadnego ruchu. Pozostało pionów: %1"), {N(pegsLeft)});
+    return Fill(translate("GameWords", "Koniec gry: nie ma już żadnego ruchu. Pozostało pionów: %1"),
+                {N(pegsLeft)});
 }
 
 std::string UnknownHintText()
 {
-    return translate("GameWords", "Nie wiadomo: w 0,2 s nie udało się ani znaleźć wygranej, ani dowieść, że jej nie ma");
+    return translate("GameWords",
+                     "Nie wiadomo: w 0,2 s nie udało się ani znaleźć wygranej, ani dowieść, że jej nie ma");
 }
 
 std::string PickEmptyHoleText()
@@ -58,8 +62,8 @@ std::string PickEmptyHoleText()
 
 std::string NoSingleEmptyText(int col, int row)
 {
-    return Fill(translate("GameWords", "Gdy na początku puste jest pole w kolumnie %1, rzędzie %2, nie da się zostawić jednego piona. "
-                   "Wybierz inne pole."),
+    return Fill(translate("GameWords", "Gdy na początku puste jest pole w kolumnie %1, rzędzie %2, nie da się "
+                                       "zostawić jednego piona. Wybierz inne pole."),
                 {N(col), N(row)});
 }
 

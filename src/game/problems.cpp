@@ -17,12 +17,18 @@ struct Figure {
 
 // The classic figures, each to be ended with one peg in the centre.
 const Figure FIGURES[] = {
-    {"krzyz", QT_TRANSLATE_NOOP("Problems", "Krzyż"), {"  ...  ", "  .o.  ", "..ooo..", "...o...", "...o...", "  ...  ", "  ...  "}},
-    {"plus", QT_TRANSLATE_NOOP("Problems", "Plus"), {"  ...  ", "  .o.  ", "...o...", ".ooooo.", "...o...", "  .o.  ", "  ...  "}},
-    {"kominek", QT_TRANSLATE_NOOP("Problems", "Kominek"), {"  ooo  ", "  ooo  ", "..ooo..", "..o.o..", ".......", "  ...  ", "  ...  "}},
-    {"piramida", QT_TRANSLATE_NOOP("Problems", "Piramida"), {"  ...  ", "  .o.  ", "..ooo..", ".ooooo.", "ooooooo", "  ...  ", "  ...  "}},
-    {"strzala", QT_TRANSLATE_NOOP("Problems", "Strzała"), {"  .o.  ", "  ooo  ", ".ooooo.", "...o...", "...o...", "  ooo  ", "  ooo  "}},
-    {"romb", QT_TRANSLATE_NOOP("Problems", "Romb"), {"  .o.  ", "  ooo  ", ".ooooo.", "ooo.ooo", ".ooooo.", "  ooo  ", "  .o.  "}},
+    {"krzyz", QT_TRANSLATE_NOOP("Problems", "Krzyż"),
+     {"  ...  ", "  .o.  ", "..ooo..", "...o...", "...o...", "  ...  ", "  ...  "}},
+    {"plus", QT_TRANSLATE_NOOP("Problems", "Plus"),
+     {"  ...  ", "  .o.  ", "...o...", ".ooooo.", "...o...", "  .o.  ", "  ...  "}},
+    {"kominek", QT_TRANSLATE_NOOP("Problems", "Kominek"),
+     {"  ooo  ", "  ooo  ", "..ooo..", "..o.o..", ".......", "  ...  ", "  ...  "}},
+    {"piramida", QT_TRANSLATE_NOOP("Problems", "Piramida"),
+     {"  ...  ", "  .o.  ", "..ooo..", ".ooooo.", "ooooooo", "  ...  ", "  ...  "}},
+    {"strzala", QT_TRANSLATE_NOOP("Problems", "Strzała"),
+     {"  .o.  ", "  ooo  ", ".ooooo.", "...o...", "...o...", "  ooo  ", "  ooo  "}},
+    {"romb", QT_TRANSLATE_NOOP("Problems", "Romb"),
+     {"  .o.  ", "  ooo  ", ".ooooo.", "ooo.ooo", ".ooooo.", "  ooo  ", "  .o.  "}},
 };
 
 Grid FigurePegs(const Figure &f)
@@ -55,8 +61,8 @@ std::vector<Problem> MakeProblems()
     const int centre = GridBit(CENTRE.col, CENTRE.row);
     const Board &english = Board::Of(Shape::English);
     std::vector<Problem> list;
-    list.push_back({"centralna", translate("Problems", "Gra centralna"), Shape::English, english.holes() & ~(Grid(1) << centre), centre,
-                    centre});
+    list.push_back({"centralna", translate("Problems", "Gra centralna"), Shape::English,
+                    english.holes() & ~(Grid(1) << centre), centre, centre});
     for (const Figure &f : FIGURES)
         list.push_back({f.id, translate("Problems", f.name), Shape::English, FigurePegs(f), centre, -1});
     AddSingleEmpty(list, Shape::English, "angielska", QT_TRANSLATE_NOOP("Problems", "Angielska"));

@@ -273,7 +273,8 @@ std::string WriteFailureText(const FileError &error)
             return error.folder == "." ? translate("Words", "folder gry już nie istnieje")
                                        : Fill(translate("Words", "%1 nie istnieje"), {FolderName(error)});
         case EACCES:
-        case EPERM: return Fill(translate("Words", "nie można zapisywać w: %1 (brak uprawnień)"), {FolderName(error)});
+        case EPERM:
+            return Fill(translate("Words", "nie można zapisywać w: %1 (brak uprawnień)"), {FolderName(error)});
         default: break;
         }
     }
@@ -325,7 +326,8 @@ std::string PngTooLargeText(int width, int height, long long maxPixels, int rows
 
 std::string PictureRefusedText(const char *role, const std::string &name, const std::string &why)
 {
-    return Fill(translate("Words", "nie można wczytać obrazka %1 %2: %3"), {translate("Words", role), Quoted(name), why});
+    return Fill(translate("Words", "nie można wczytać obrazka %1 %2: %3"),
+                {translate("Words", role), Quoted(name), why});
 }
 
 std::string CannotReadFileText(const std::string &name, const std::string &why)

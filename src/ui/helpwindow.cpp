@@ -7,7 +7,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include <cerrno>
 #include <string>
 
 #include "gamefiles.h"
@@ -39,19 +38,16 @@ void HelpWindow::showContents()
     // Read by its bare name, as the game's other files: a folder whose path
     // is not UTF-8 would not survive a trip through a file URL.
     std::string html;
-    const std::string file = translate("Words", HELP_FILE);
-    FileError error = ReadWholeFile(file, MAX_TEXT_FILE_BYTES, html);
-    // A folder set up before the page was translated still has the Polish one.
-    if (error.code == ENOENT && file != HELP_FILE)
-        error = ReadWholeFile(HELP_FILE, MAX_TEXT_FILE_BYTES, html);
+    const std::string file = translate("Words", HELP_FILE);  // the page in the player's language
+    const FileError error = ReadWholeFile(file, MAX_TEXT_FILE_BYTES, html);
     browser_->clearHistory();
     if (!error) {
         browser_->setHtml(QString::fromUtf8(html.data(), qsizetype(html.size())));
     } else {
         const auto escaped = [](const QString &text) { return text.toHtmlEscaped().toStdString(); };
-        browser_->setHtml(QString::fromStdString(
-            NoHelpPage(file, escaped(QString::fromStdString(FileText(WorkingFolder().value_or(translate("Words", GAME_FOLDER_GONE))))),
-                       escaped(QString::fromStdString(ReadFailureText(error))))));
+        const std::string folder = FileText(WorkingFolder().value_or(translate("Words", GAME_FOLDER_GONE)));
+        browser_->setHtml(QString::fromStdString(NoHelpPage(file, escaped(QString::fromStdString(folder)),
+                                                            escaped(QString::fromStdString(ReadFailureText(error))))));
     }
     browser_->verticalScrollBar()->setValue(0);
     show();

@@ -44,8 +44,10 @@ void FillProblemMenu(QMenu *menu, Kelbor *board)
             menu->addSeparator();
     }
     menu->addSeparator();
-    for (const auto &[shape, text] : {std::pair{Shape::English, QT_TRANSLATE_NOOP("Problems", "Plansza angielska, wybrane puste pole…")},
-                                      std::pair{Shape::French, QT_TRANSLATE_NOOP("Problems", "Plansza francuska, wybrane puste pole…")}}) {
+    const std::pair<Shape, const char *> picks[] = {
+        {Shape::English, QT_TRANSLATE_NOOP("Problems", "Plansza angielska, wybrane puste pole…")},
+        {Shape::French, QT_TRANSLATE_NOOP("Problems", "Plansza francuska, wybrane puste pole…")}};
+    for (const auto &[shape, text] : picks) {
         QAction *item = add(QCoreApplication::translate("Problems", text), int(shape));
         QObject::connect(item, &QAction::triggered, board, [board, shape = shape] { board->pickEmptyHole(shape); });
     }
