@@ -2,7 +2,6 @@
 #include "translate.h"
 
 #include <atomic>
-#include <vector>
 
 namespace peg {
 
@@ -20,13 +19,13 @@ std::string translate(const char *context, const char *source)
 
 std::string Fill(const std::string &pattern, std::initializer_list<std::string> args)
 {
-    const std::vector<std::string> list(args);
+    const std::string *list = args.begin();
     std::string out;
-    out.reserve(pattern.size() + 16 * list.size());
+    out.reserve(pattern.size() + 16 * args.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && std::size_t(next - '1') < list.size()) {
-            out += list[std::size_t(next - '1')];
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && std::size_t(next - '1') < args.size()) {
+            out += list[next - '1'];
             ++i;
         } else {
             out += pattern[i];

@@ -6,6 +6,7 @@
 #include "../common/fullgame.h"
 #include "cursor.h"
 #include "gamewords.h"
+#include "translate.h"
 #include "replay.h"
 
 using namespace peg;
@@ -212,6 +213,8 @@ TEST(GameWords, SayWhatACellHoldsAndWhatAHintShows)
         {CellText(1, 2, CELL_NONE, false), "kolumna 1, rząd 2: poza planszą"},
         {HintText({2, 3, 4, 3}), "podpowiedź: z kolumny 2, rzędu 3 na kolumnę 4, rząd 3"},
         {GameOverText(1, true), "Koniec gry: został jeden pion, w środku planszy"},
+        // Places filled in one pass: a name holding "%2" stays as named.
+        {Fill("%1, %2 %3%", {"%2.txt", "x"}), "%2.txt, x %3%"},
     };
     for (const auto &[said, expected] : cases)
         EXPECT_EQ(said, expected);
